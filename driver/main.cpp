@@ -1,1 +1,8 @@
-int main() { return 0; }
+#include "driver/console.hpp"
+#include "driver/run_sequence.hpp"
+#include "platform/platform.hpp"
+
+int main() {
+  platform::StartUp(&vorrin::console::WriteOutPending);
+  vorrin::RunExpander();
+}

@@ -1,0 +1,88 @@
+#include "extract/output_file.hpp"
+
+#include <cstdio>
+
+#include "decode/member_decoder.hpp"
+#include "driver/console.hpp"
+#include "driver/pending_io_error.hpp"
+#include "driver/run_state.hpp"
+#include "driver/stops.hpp"
+#include "extract/folders.hpp"
+#include "platform/platform.hpp"
+
+namespace vorrin {
+
+bool AskOverwrite(const std::string& name) {
+  if (platform::LookUp(name.c_str()) == platform::EntryKind::Missing) return false;
+  console::Write(name);
+  console::Write(" already exists. Overwrite? (Y/N) : ");
+  console::Write(console::kBell);
+  console::Flush();
+  for (;;) {
+    const char answer = console::ReadChar();
+    console::SkipLine();
+    // No answer can come once input has ended: keep the existing file.
+    if (answer == console::kEndOfInputMark) return true;
+    if (answer == 'Y' || answer == 'y') return false;
+    if (answer == 'N' || answer == 'n') return true;
+  }
+}
+
+void AnnounceMember(const std::string& name, bool skip) {
+  if (skip) {
+    console::Write("skipping : ");
+    console::Write(name);
+    console::WriteLine();
+    return;
+  }
+  console::Write("expanding : ");
+  console::Write(name);
+  console::Write(" ... ");
+  console::Flush();
+}
+
+namespace {
+
+// A name beside the target that nothing uses yet.
+std::string TemporaryBeside(const std::string& name) {
+  const std::string folder = FolderPart(name);
+  for (unsigned n = 0;; ++n) {
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "~vx%04X.tmp", n & 0xFFFFu);
+    std::string candidate = folder + tail;
+    if (platform::LookUp(candidate.c_str()) == platform::EntryKind::Missing) return candidate;
+  }
+}
+
+[[noreturn]] void DiscardAndStop() {
+  RunState& run = Run();
+  run.output_file.Delete();
+  TakePendingIoError();
+  WriteErrorStop();
+}
+
+} // namespace
+
+void OpenOutputFile(const std::string& name) {
+  // A name the system cannot take whole fails here; it is never cut to another name.
+  if (name.empty() || name.size() > platform::LongestPath()) WriteErrorStop();
+  RunState& run = Run();
+  run.output_file.Create(TemporaryBeside(name));
+  if (TakePendingIoError() != 0) WriteErrorStop();
+}
+
+void FinishOutputFile(const std::string& name, const FileTimes& times, MemberDecoder& decoder) {
+  RunState& run = Run();
+  decoder.FinalFlush();
+  // The times are set after the last write, so nothing changes them afterwards.
+  if (platform::SetFileTimes(run.output_file.handle(), times.creation, times.last_access,
+                             times.last_write) != 0)
+    WriteErrorStop();
+  run.output_file.Close();
+  if (TakePendingIoError() != 0) DiscardAndStop();
+  if (platform::ReplaceFile(run.output_file.path().c_str(), name.c_str()) != 0) DiscardAndStop();
+  console::Write("end.");
+  console::WriteLine();
+}
+
+} // namespace vorrin
