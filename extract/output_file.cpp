@@ -1,7 +1,5 @@
 #include "extract/output_file.hpp"
 
-#include <cstdio>
-
 #include "decode/member_decoder.hpp"
 #include "driver/console.hpp"
 #include "driver/pending_io_error.hpp"
@@ -46,10 +44,11 @@ namespace {
 // A name beside the target that nothing uses yet.
 std::string TemporaryBeside(const std::string& name) {
   const std::string folder = FolderPart(name);
+  static constexpr char kHex[] = "0123456789ABCDEF";
   for (unsigned n = 0;; ++n) {
-    char tail[16];
-    std::snprintf(tail, sizeof tail, "~vx%04X.tmp", n & 0xFFFFu);
-    std::string candidate = folder + tail;
+    std::string candidate = folder + "~vx";
+    for (int shift = 12; shift >= 0; shift -= 4) candidate += kHex[(n >> shift) & 0xFu];
+    candidate += ".tmp";
     if (platform::LookUp(candidate.c_str()) == platform::EntryKind::Missing) return candidate;
   }
 }
