@@ -34,7 +34,7 @@ public:
   // The defining form: one bit at a time, most significant first.
   void FeedByteBitwise(std::uint8_t byte) {
     for (int bit = 7; bit >= 0; --bit) {
-      value_ = (value_ << 1) | ((byte >> bit) & 1u);
+      value_ = (value_ << 1) | ((std::uint32_t{byte} >> bit) & 1u);
       if (value_ & 0x10000u) value_ ^= kGenerator;
     }
   }

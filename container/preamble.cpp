@@ -13,7 +13,8 @@ void ReadExact(ArchiveSource& source, FaultSink& faults, std::uint8_t* out, std:
 std::int32_t ReadStoredTotalSize(ArchiveSource& source, FaultSink& faults) {
   std::uint8_t b[4];
   ReadExact(source, faults, b, 4);
-  const std::uint32_t v = b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t{b[3]} << 24);
+  const std::uint32_t v = std::uint32_t{b[0]} | (std::uint32_t{b[1]} << 8) |
+                         (std::uint32_t{b[2]} << 16) | (std::uint32_t{b[3]} << 24);
   return static_cast<std::int32_t>(v);
 }
 
