@@ -42,7 +42,8 @@ TEST_P(BodySize, IsExpandedToItsLastByteAndNoFurther) {
 
 // One short block; one full block that is the last; a last block of a single byte; two
 // full blocks; three blocks.
-INSTANTIATE_TEST_SUITE_P(Sizes, BodySize, ::testing::Values(4095, 4096, 4097, 8192, 10000));
+INSTANTIATE_TEST_SUITE_P(Sizes, BodySize, ::testing::Values(4095, 4096, 4097, 8192, 10000),
+                         [](const auto& test) { return "Bytes" + std::to_string(test.param); });
 
 using BlockBorder = ExpanderTest;
 

@@ -57,7 +57,8 @@ std::vector<PasswordCase> PasswordCases() {
   const std::string twin = FindLineWithCrc(CrcOf(kSecret), kSecret);
   const std::string zero = FindLineWithCrc(0, "");
   const std::string five = "abcde";
-  const std::string long_line(300, 'p');
+  std::string long_line; // varied, so that a misplaced key byte shows
+  for (int i = 0; i < 300; ++i) long_line += static_cast<char>('a' + i % 26);
   const std::string extracted = ExpandingLine(kLastFile);
   const std::string broken = kBrokenFile + kPressEnter;
   return {

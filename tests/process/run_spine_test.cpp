@@ -45,7 +45,8 @@ TEST_P(CoreWithShortTail, IsAReadErrorThatWaitsForEnter) {
   EXPECT_TRUE(Leftovers().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(OneToThreeBytes, CoreWithShortTail, ::testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(OneToThreeBytes, CoreWithShortTail, ::testing::Values(1, 2, 3),
+                         [](const auto& test) { return "Bytes" + std::to_string(test.param); });
 
 struct LengthCase {
   std::string name;
