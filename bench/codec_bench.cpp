@@ -52,7 +52,7 @@ void Compress(benchmark::State& state, const std::string& kind) {
     coded = out.size();
     benchmark::DoNotOptimize(out.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(data.size()));
   state.counters["ratio"] = static_cast<double>(coded) / static_cast<double>(data.size());
 }
 
@@ -75,7 +75,7 @@ void Decode(benchmark::State& state, const std::string& kind) {
     decoder.DecodeMember(static_cast<std::int32_t>(data.size()), &sink);
     decoder.FinalFlush();
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(data.size()));
 }
 
 BENCHMARK_CAPTURE(Compress, text, std::string("text"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
