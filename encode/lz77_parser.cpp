@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "encode/match_finder.hpp"
+#include "encode/optimal_parser.hpp"
 
 namespace vorrin {
 
@@ -21,26 +22,9 @@ bool WorthTaking(const MatchCandidate& m, const std::uint8_t* bytes, const Membe
   return encoder.MatchCost(m.length, m.distance) < literal_bits;
 }
 
-} // namespace
-
-ParseSettings SettingsForLevel(int level) {
-  static constexpr ParseSettings kLevels[] = {
-      // chain, lazy, nice, good, max_lazy, max_insert
-      {4, false, 16, 0, 0, 16},               // 1
-      {8, false, 32, 0, 0, 32},               // 2
-      {16, false, 64, 0, 0, 64},              // 3
-      {16, true, 32, 8, 16, 0},               // 4
-      {32, true, 64, 16, 32, 0},              // 5
-      {128, true, 128, 32, 128, 0},           // 6
-      {256, true, 256, 64, 256, 0},           // 7
-      {1024, true, 1024, 128, 1024, 0},       // 8
-      {4096, true, 4352, 4352, 4352, 0},      // 9
-  };
-  level = std::clamp(level, kMinLevel, kMaxLevel);
-  return kLevels[level - 1];
-}
-
-void ParseMember(std::span<const std::uint8_t> data, const ParseSettings& settings, MemberEncoder& encoder) {
+// Greedy or lazy: the longest match the chain search finds, taken if it pays.
+void ParseWithHashChains(std::span<const std::uint8_t> data, const ParseSettings& settings, MemberEncoder& encoder) {
+  const bool lazy = settings.kind == ParseKind::Lazy;
   MatchFinder finder(data);
   const std::size_t size = data.size();
   std::size_t pos = 0;
@@ -51,7 +35,7 @@ void ParseMember(std::span<const std::uint8_t> data, const ParseSettings& settin
 
     // Lazy evaluation: while the next position has a longer match, the current byte
     // goes out as a literal.
-    while (settings.lazy && m.length > 0 && m.length < settings.max_lazy && pos + 1 < size) {
+    while (lazy && m.length > 0 && m.length < settings.max_lazy && pos + 1 < size) {
       finder.InsertUpTo(pos + 1);
       const int chain = m.length >= settings.good_length ? settings.max_chain / 4 : settings.max_chain;
       const MatchCandidate next = finder.Find(pos + 1, std::max(chain, 1), settings.nice_length, m.length);
@@ -63,12 +47,47 @@ void ParseMember(std::span<const std::uint8_t> data, const ParseSettings& settin
 
     if (m.length > 0) {
       encoder.Match(m.length, m.distance);
-      if (!settings.lazy && m.length > settings.max_insert) finder.SkipTo(pos + static_cast<std::size_t>(m.length));
+      if (!lazy && m.length > settings.max_insert) finder.SkipTo(pos + static_cast<std::size_t>(m.length));
       pos += static_cast<std::size_t>(m.length);
     } else {
       encoder.Literal(data[pos]);
       ++pos;
     }
+  }
+}
+
+} // namespace
+
+ParseSettings SettingsForLevel(int level) {
+  static constexpr ParseSettings kLevels[] = {
+      // kind, chain, nice, good, max_lazy, max_insert
+      {ParseKind::Literals, 0, 0, 0, 0, 0},     // 0
+      {ParseKind::Greedy, 4, 16, 0, 0, 16},     // 1
+      {ParseKind::Greedy, 8, 32, 0, 0, 32},     // 2
+      {ParseKind::Greedy, 16, 64, 0, 0, 64},    // 3
+      {ParseKind::Lazy, 16, 32, 8, 16, 0},      // 4
+      {ParseKind::Lazy, 32, 64, 16, 32, 0},     // 5
+      {ParseKind::Lazy, 128, 128, 32, 128, 0},  // 6
+      {ParseKind::Lazy, 256, 256, 64, 256, 0},  // 7
+      {ParseKind::Optimal, 128, 64, 0, 0, 0},   // 8
+      {ParseKind::Optimal, 512, 258, 0, 0, 0},  // 9
+  };
+  level = std::clamp(level, kMinLevel, kMaxLevel);
+  return kLevels[level - kMinLevel];
+}
+
+void ParseMember(std::span<const std::uint8_t> data, const ParseSettings& settings, MemberEncoder& encoder) {
+  switch (settings.kind) {
+    case ParseKind::Literals:
+      for (const std::uint8_t byte : data) encoder.Literal(byte);
+      return;
+    case ParseKind::Greedy:
+    case ParseKind::Lazy:
+      ParseWithHashChains(data, settings, encoder);
+      return;
+    case ParseKind::Optimal:
+      ParseOptimal(data, OptimalSettings{settings.max_chain, settings.nice_length}, encoder);
+      return;
   }
 }
 

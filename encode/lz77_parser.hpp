@@ -1,7 +1,8 @@
-// Chooses a member's tokens: hash-chain matches in the last 8192 bytes, taken greedily at
-// the low levels and with one-step lazy evaluation from level 4 on. A short match is taken
-// only when it costs fewer bits than its bytes as literals, priced with the coder's
-// current code lengths.
+// Chooses a member's tokens. Level 0 codes every byte as a literal. Levels 1 to 7 take
+// hash-chain matches in the last 8192 bytes, greedily at 1 to 3 and with one-step lazy
+// evaluation from 4 on; a short match is taken only when it costs fewer bits than its
+// bytes as literals, priced with the coder's current code lengths. Levels 8 and 9 parse
+// optimally (optimal_parser.hpp).
 #pragma once
 
 #include <cstdint>
@@ -12,20 +13,22 @@
 
 namespace vorrin {
 
-inline constexpr int kMinLevel = 1;
+inline constexpr int kMinLevel = 0;
 inline constexpr int kMaxLevel = 9;
 inline constexpr int kDefaultLevel = 6;
 
+enum class ParseKind { Literals, Greedy, Lazy, Optimal };
+
 struct ParseSettings {
+  ParseKind kind;
   int max_chain;   // earlier positions tried per search
-  bool lazy;       // look one byte ahead before taking a match
   int nice_length; // a match this long ends the search
-  int good_length; // with a match this long in hand, the look-ahead tries a quarter of the chain
-  int max_lazy;    // a match this long is taken without looking ahead
-  int max_insert;  // greedy levels: longer matches leave their positions out of the chains
+  int good_length; // lazy: with a match this long in hand, the look-ahead tries a quarter of the chain
+  int max_lazy;    // lazy: a match this long is taken without looking ahead
+  int max_insert;  // greedy: longer matches leave their positions out of the chains
 };
 
-// Settings for a level from 1 (fastest) to 9 (smallest); out-of-range levels are clamped.
+// Settings for a level from 0 (fastest) to 9 (smallest); out-of-range levels are clamped.
 ParseSettings SettingsForLevel(int level);
 
 // Parses `data` and hands every token to `encoder`.

@@ -37,6 +37,16 @@ public:
   // Length 0 when there is none of at least kMinLength.
   MatchCandidate Find(std::size_t position, int max_chain, int nice_length, int longer_than) const;
 
+  // The matches at `position` worth pricing, by length and by price: each one found is
+  // kept unless another is at least as long and costs at most as much, its distance slot
+  // priced by `slot_prices` (bits per slot). Lengths and prices both rise through `out`, so
+  // for every length the first entry that reaches it is the cheapest. Tries at most
+  // `max_chain` earlier positions and stops at the first match of `nice_length` or more.
+  // Writes at most kMaxCandidates to `out` and returns how many.
+  static constexpr int kMaxCandidates = 64;
+  int FindCheapest(std::size_t position, int max_chain, int nice_length, const std::uint32_t* slot_prices,
+                   MatchCandidate* out) const;
+
 private:
   static constexpr int kHashBits = 15;
   static constexpr std::size_t kChainMask = 8192 - 1; // ring of the window's positions

@@ -1,5 +1,6 @@
 #include "encode/member_encoder.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "decode/member_decoder.hpp"
@@ -9,14 +10,26 @@ namespace vorrin {
 
 namespace {
 
+// Every symbol's code word straight from the tree, reversed as it goes (the first bit,
+// taken at the root, lowest) so that BitWriter can write it as one field. A build numbers
+// each internal node above both its children and makes the root last, so going down from
+// the root visits every parent before its children.
 void TakeCodes(const CodeTree& tree, std::array<std::uint64_t, kCodeSymbols>& fields,
                std::array<std::uint8_t, kCodeSymbols>& lengths) {
-  std::array<CodeWord, kCodeSymbols> words;
-  tree.CodeWords(words);
-  for (std::size_t s = 0; s < words.size(); ++s) {
-    fields[s] = ReverseBits(words[s].bits, words[s].length);
-    lengths[s] = static_cast<std::uint8_t>(words[s].length);
+  const auto& nodes = tree.Nodes();
+  std::array<std::uint64_t, kCodeNodes> field;
+  std::array<std::uint8_t, kCodeNodes> depth;
+  field[kRootNode] = 0;
+  depth[kRootNode] = 0;
+  for (std::size_t n = kRootNode; n >= kCodeSymbols; --n) {
+    const auto zero = static_cast<std::size_t>(nodes[n].Child[0]);
+    const auto one = static_cast<std::size_t>(nodes[n].Child[1]);
+    field[zero] = field[n];
+    field[one] = field[n] | (std::uint64_t{1} << depth[n]);
+    depth[zero] = depth[one] = static_cast<std::uint8_t>(depth[n] + 1);
   }
+  std::copy_n(field.begin(), kCodeSymbols, fields.begin());
+  std::copy_n(depth.begin(), kCodeSymbols, lengths.begin());
 }
 
 } // namespace
