@@ -55,7 +55,8 @@ bool DecodesBack(const std::vector<std::uint8_t>& coded, std::span<const std::ui
     return false;
   }
   // The coded bytes must be taken exactly: none left over, none missing.
-  return std::ranges::equal(recorder.bytes, data) && source.stream().StreamPosition() == static_cast<std::int64_t>(coded.size());
+  return std::ranges::equal(recorder.bytes, data) &&
+         source.stream().StreamPosition() == static_cast<std::int64_t>(coded.size());
 }
 
 int Usage() {

@@ -61,7 +61,7 @@ void ParseWithHashChains(std::span<const std::uint8_t> data, const ParseSettings
 ParseSettings SettingsForLevel(int level) {
   static constexpr ParseSettings kLevels[] = {
       // kind, chain, nice, good, max_lazy, max_insert
-      {ParseKind::Literals, 0, 0, 0, 0, 0},     // 0
+      {ParseKind::Greedy, 1, 8, 0, 0, 8},       // 0
       {ParseKind::Greedy, 4, 16, 0, 0, 16},     // 1
       {ParseKind::Greedy, 8, 32, 0, 0, 32},     // 2
       {ParseKind::Greedy, 16, 64, 0, 0, 64},    // 3
@@ -78,9 +78,6 @@ ParseSettings SettingsForLevel(int level) {
 
 void ParseMember(std::span<const std::uint8_t> data, const ParseSettings& settings, MemberEncoder& encoder) {
   switch (settings.kind) {
-    case ParseKind::Literals:
-      for (const std::uint8_t byte : data) encoder.Literal(byte);
-      return;
     case ParseKind::Greedy:
     case ParseKind::Lazy:
       ParseWithHashChains(data, settings, encoder);

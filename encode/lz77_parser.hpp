@@ -1,8 +1,7 @@
-// Chooses a member's tokens. Level 0 codes every byte as a literal. Levels 1 to 7 take
-// hash-chain matches in the last 8192 bytes, greedily at 1 to 3 and with one-step lazy
-// evaluation from 4 on; a short match is taken only when it costs fewer bits than its
-// bytes as literals, priced with the coder's current code lengths. Levels 8 and 9 parse
-// optimally (optimal_parser.hpp).
+// Chooses a member's tokens. Levels 0 to 7 take hash-chain matches in the last 8192
+// bytes, greedily at 0 to 3 and with one-step lazy evaluation from 4 on; a short match is
+// taken only when it costs fewer bits than its bytes as literals, priced with the coder's
+// current code lengths. Levels 8 and 9 parse optimally (optimal_parser.hpp).
 #pragma once
 
 #include <cstdint>
@@ -17,7 +16,7 @@ inline constexpr int kMinLevel = 0;
 inline constexpr int kMaxLevel = 9;
 inline constexpr int kDefaultLevel = 6;
 
-enum class ParseKind { Literals, Greedy, Lazy, Optimal };
+enum class ParseKind { Greedy, Lazy, Optimal };
 
 struct ParseSettings {
   ParseKind kind;

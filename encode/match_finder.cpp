@@ -89,7 +89,8 @@ int MatchFinder::FindCheapest(std::size_t position, int max_chain, int nice_leng
     // that would end it are tested first.
     const int longest = found > 0 ? out[found - 1].length : kMinMatchLength;
     const bool must_be_longer = found > 0 && price >= prices[found - 1];
-    if ((!must_be_longer || Load16(there + longest - 1) == Load16(here + longest - 1)) && Load16(there) == Load16(here)) {
+    if ((!must_be_longer || Load16(there + longest - 1) == Load16(here + longest - 1)) &&
+        Load16(there) == Load16(here)) {
       const int length = CommonLength(there, here, limit);
       // The first entry at least as long decides whether this one is needed.
       int at = 0;

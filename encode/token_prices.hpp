@@ -18,8 +18,10 @@ public:
     const auto& ll = encoder.LiteralLengthCodeLengths();
     const auto& slots = encoder.DistanceCodeLengths();
     for (std::size_t b = 0; b < literal_.size(); ++b) literal_[b] = ll[b];
-    for (int length = kMinMatchLength; length <= kLongLengthBase - 1; ++length)
-      short_length_[static_cast<std::size_t>(length)] = ll[static_cast<std::size_t>(MemberEncoder::LengthSymbol(length))];
+    for (int length = kMinMatchLength; length < kLongLengthBase; ++length) {
+      const auto symbol = static_cast<std::size_t>(MemberEncoder::LengthSymbol(length));
+      short_length_[static_cast<std::size_t>(length)] = ll[symbol];
+    }
     long_length_ = std::uint32_t{ll[kLongLengthSymbol]} + kLongLengthBits;
     for (std::size_t d = 0; d < slot_.size(); ++d) slot_[d] = std::uint32_t{slots[d]} + kDistanceLowBits;
   }

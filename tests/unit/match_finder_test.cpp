@@ -30,7 +30,9 @@ struct Found {
   int count;
 };
 
-Found FindAt(const std::vector<std::uint8_t>& data, std::size_t at, const std::array<std::uint32_t, kCodeSymbols>& prices) {
+using SlotPrices = std::array<std::uint32_t, kCodeSymbols>;
+
+Found FindAt(const std::vector<std::uint8_t>& data, std::size_t at, const SlotPrices& prices) {
   MatchFinder finder(data);
   finder.InsertUpTo(at);
   Found f{};
@@ -46,7 +48,7 @@ TEST(FindCheapest, AFartherMatchInACheaperSlotReplacesANearerOne) {
   Plant(data, kHere - 200, "abcdefgY"); // length 7, slot 12
   Plant(data, kHere - 1000, "abcdeZ");  // length 5, slot 62
   Plant(data, kHere, "abcdefgh");
-  std::array<std::uint32_t, kCodeSymbols> prices;
+  SlotPrices prices;
   prices.fill(10);
   prices[12] = 12;
   prices[62] = 5;
@@ -66,7 +68,7 @@ TEST(FindCheapest, WithNearerSlotsCheaperItKeepsEachLongerMatch) {
   Plant(data, kHere - 400, "abcZ");         // length 3
   Plant(data, kHere - 30, "abcdZ");         // length 4, and nearer: the length-3 one goes
   Plant(data, kHere, "abcdefghiK");
-  std::array<std::uint32_t, kCodeSymbols> prices;
+  SlotPrices prices;
   for (std::size_t s = 0; s < prices.size(); ++s) prices[s] = 4 + static_cast<std::uint32_t>(s / 32);
 
   const Found f = FindAt(data, kHere, prices);
@@ -83,7 +85,7 @@ TEST(FindCheapest, SeesNothingBeyondTheWindow) {
   auto data = Filler(kHere + 100);
   Plant(data, kHere - 8193, "abcdefgh");
   Plant(data, kHere, "abcdefgh");
-  std::array<std::uint32_t, kCodeSymbols> prices;
+  SlotPrices prices;
   prices.fill(8);
   EXPECT_EQ(FindAt(data, kHere, prices).count, 0);
 }
