@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/tool_support.hpp"
 #include "tool/archive_reader.hpp"
 #include "tool/command_options.hpp"
 #include "tool/file_time_text.hpp"
@@ -73,7 +74,7 @@ void PrintText(const ArchiveReader& reader, const NameEncoding& encoding,
 }
 
 void PrintJson(const ArchiveReader& reader, const NameEncoding& encoding,
-               const std::vector<MemberEntry>& members) {
+               const std::vector<MemberEntry>& members, bool locked) {
   using nlohmann::json;
   const Preamble& p = reader.preamble();
   json rows = json::array();
@@ -95,7 +96,7 @@ void PrintJson(const ArchiveReader& reader, const NameEncoding& encoding,
                     {"comment", Utf8(encoding, p.comment)},
                     {"launch", Utf8(encoding, p.launch_name)},
                     {"password", reader.IsProtected()},
-                    {"members", rows}};
+                    {"members", locked ? json() : rows}};
   std::cout << out.dump(2, ' ', false, json::error_handler_t::replace) << '\n' << std::flush;
 }
 
@@ -104,12 +105,20 @@ void PrintJson(const ArchiveReader& reader, const NameEncoding& encoding,
 int RunList(const ListOptions& options) {
   const NameEncoding encoding(options.name_encoding);
   ArchiveReader reader(options.archive, options.offset, encoding);
-  SettlePassword(reader, options);
+  // Without its password a protected archive shows its preamble only.
+  const bool locked = reader.IsProtected() && !options.password_file &&
+                      !platform::IsTerminal(platform::ToolStream::Input);
   Collector collector;
-  ProgressBar progress(!options.quiet);
-  reader.Walk(collector, progress);
-  if (options.json) PrintJson(reader, encoding, collector.members);
+  if (!locked) {
+    SettlePassword(reader, options);
+    ProgressBar progress(!options.quiet);
+    reader.Walk(collector, progress);
+  }
+  if (options.json) PrintJson(reader, encoding, collector.members, locked);
   else PrintText(reader, encoding, collector.members);
+  if (locked)
+    throw ToolError(options.archive + ": the archive is protected: its members are listed only with "
+                                      "its password (--password-file)");
   return kExitOk;
 }
 
