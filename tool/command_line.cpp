@@ -23,11 +23,23 @@ std::vector<std::string> RewriteLevelFlags(std::vector<std::string> args) {
 
 namespace {
 
-constexpr const char* kFooter =
-    "Exit codes: 0 success; 1 the archive is damaged, cut short, not found, or the password is "
+constexpr const char* kExitCodes =
+    "Exit codes: 0 success; 1 the archive is damaged, cut short, not found, or the password is\n"
     "wrong; 2 any other error (arguments, inputs, names, files).";
 
+constexpr const char* kSynopsis =
+    "Commands:\n"
+    "  vorrin create OUTPUT INPUT... [--stub win32|win64|native|PATH]\n"
+    "         [--comment TEXT | --comment-file F] [--launch NAME]\n"
+    "         [--password | --password-file F] [-0 .. -9] [--name-encoding CP] [-q] [-v]\n"
+    "  vorrin list FILE [--json] [--offset N] [--password-file F] [--name-encoding CP]\n"
+    "  vorrin test FILE [--offset N] [--password-file F] [--name-encoding CP] [-q] [-v]\n"
+    "  vorrin extract FILE [-C DIR] [--overwrite | --skip-existing] [--offset N]\n"
+    "         [--password-file F] [--name-encoding CP] [-q] [-v]\n"
+    "'vorrin COMMAND --help' describes each option.\n\n";
+
 void AddCommon(CLI::App& command, CommonOptions& options, bool with_quiet) {
+  command.footer(kExitCodes);
   if (with_quiet) {
     command.add_flag("-q,--quiet", options.quiet, "Print nothing but errors");
     command.add_flag("-v,--verbose", options.verbose, "One line per member");
@@ -51,9 +63,9 @@ int RunCommandLine(std::vector<std::string> args) {
   CLI::App app{"vorrin makes self-extracting archives, and lists, tests and extracts them on any "
                "system without running them.",
                "vorrin"};
-  app.footer(kFooter);
+  app.footer(std::string(kSynopsis) + kExitCodes);
   app.require_subcommand(1);
-  app.set_version_flag("--version", "vorrin 1.50");
+  app.set_version_flag("--version", std::string("vorrin ") + VORRIN_VERSION);
 
   CreateOptions create;
   std::string comment, comment_file, launch, create_password_file;
