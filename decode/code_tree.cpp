@@ -80,7 +80,7 @@ void CodeTree::CodeWords(std::array<CodeWord, kCodeSymbols>& out) const {
       out[At(node.Symbol)] = p.path;
       continue;
     }
-    for (std::uint64_t bit = 0; bit < 2; ++bit)
+    for (std::size_t bit = 0; bit < 2; ++bit)
       stack[top++] = {node.Child[bit], {(p.path.bits << 1) | bit, p.path.length + 1}};
   }
 }

@@ -74,6 +74,10 @@ public:
   // One more occurrence of `symbol`.
   void Count(std::int32_t symbol) { ++counts_[static_cast<std::size_t>(symbol)]; }
 
+  // Sets a count directly (at least 1): for checking builds with counts that only a long
+  // member would reach. Decoding changes counts through Count only.
+  void SetCount(std::int32_t symbol, std::int32_t count) { counts_[static_cast<std::size_t>(symbol)] = count; }
+
   // Every symbol's code word in the tree of the last Build.
   void CodeWords(std::array<CodeWord, kCodeSymbols>& out) const;
 

@@ -7,6 +7,10 @@
 
 namespace vorrin {
 
+// `code`'s low `length` bits in reverse order: turns a code word, first bit most
+// significant, into a field whose first bit is least significant.
+std::uint64_t ReverseBits(std::uint64_t code, int length);
+
 class BitWriter {
 public:
   explicit BitWriter(std::vector<std::uint8_t>& out) : out_(out) {}
@@ -25,9 +29,19 @@ public:
     }
   }
 
+  // WriteBits for up to 64 bits.
+  void WriteLongBits(std::uint64_t value, int n) {
+    if (n > 32) {
+      WriteBits(static_cast<std::uint32_t>(value), 32);
+      value >>= 32;
+      n -= 32;
+    }
+    WriteBits(static_cast<std::uint32_t>(value), n);
+  }
+
   // A code word of `length` bits (up to 64), its most significant bit first: the bit that
   // decides at the root of the tree.
-  void WriteCode(std::uint64_t code, int length);
+  void WriteCode(std::uint64_t code, int length) { WriteLongBits(ReverseBits(code, length), length); }
 
   // Pads the last byte with zero bits. Afterwards the writer is at a byte boundary again.
   void Finish() {
@@ -46,9 +60,5 @@ private:
   std::uint64_t pending_ = 0; // bits not yet in a whole byte, first bit lowest
   int pending_bits_ = 0;      // 0 to 7 between calls
 };
-
-// `code`'s low `length` bits in reverse order: turns a code word, first bit most
-// significant, into a field whose first bit is least significant.
-std::uint64_t ReverseBits(std::uint64_t code, int length);
 
 } // namespace vorrin

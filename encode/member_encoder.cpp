@@ -36,14 +36,7 @@ void MemberEncoder::Rebuild() {
 void MemberEncoder::EmitCode(const std::array<std::uint64_t, kCodeSymbols>& fields,
                              const std::array<std::uint8_t, kCodeSymbols>& lengths, int symbol) {
   const auto s = static_cast<std::size_t>(symbol);
-  std::uint64_t field = fields[s];
-  int length = lengths[s];
-  while (length > 0) {
-    const int n = length < 32 ? length : 32;
-    out_.WriteBits(static_cast<std::uint32_t>(field), n);
-    field = n < 64 ? field >> n : 0;
-    length -= n;
-  }
+  out_.WriteLongBits(fields[s], lengths[s]);
 }
 
 void MemberEncoder::AfterLiteralLengthSymbol() {

@@ -210,5 +210,37 @@ TEST(CodeTreeBuild, SuccessiveBuildsAreOptimalStableAndDecodable) {
   }
 }
 
+// Fibonacci counts make the deepest tree a count can make: code words longer than 32 bits
+// must survive the code table and the walk.
+TEST(CodeTreeBuild, CodeWordsLongerThan32Bits) {
+  CodeTree tree;
+  // The 480 symbols of count 1 form a subtree of weight 480; the chain grows from there.
+  std::int64_t a = 480, b = 480;
+  for (int s = 0; s < 32; ++s) {
+    tree.SetCount(s, static_cast<std::int32_t>(a));
+    const std::int64_t next = a + b;
+    a = b;
+    b = next;
+  }
+  tree.Build();
+  Words words;
+  tree.CodeWords(words);
+  int longest = 0;
+  std::vector<CodeWord> list;
+  std::vector<std::int32_t> symbols;
+  for (int s = 0; s < kCodeSymbols; ++s) {
+    longest = std::max(longest, words[static_cast<std::size_t>(s)].length);
+    list.push_back(words[static_cast<std::size_t>(s)]);
+    symbols.push_back(s);
+  }
+  EXPECT_GT(longest, 32);
+  EXPECT_EQ(DecodeWords(tree, list), symbols);
+  std::vector<std::int64_t> weights(tree.Counts().begin(), tree.Counts().end());
+  std::int64_t cost = 0;
+  for (int s = 0; s < kCodeSymbols; ++s)
+    cost += tree.Counts()[static_cast<std::size_t>(s)] * std::int64_t{words[static_cast<std::size_t>(s)].length};
+  EXPECT_EQ(cost, OptimalCost(weights));
+}
+
 } // namespace
 } // namespace vorrin
