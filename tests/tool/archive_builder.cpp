@@ -26,10 +26,10 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
 
 } // namespace
 
-std::string BuildArchive(const HandArchive& spec) {
+std::string BuildArchive(const HandArchive& plan) {
   std::vector<std::uint8_t> plain;
   std::string previous;
-  for (const HandMember& member : spec.members) {
+  for (const HandMember& member : plan.members) {
     const std::vector<std::uint8_t> name = EncodeMemberName(member.name, previous);
     plain.insert(plain.end(), name.begin(), name.end());
     previous = member.name;
@@ -38,18 +38,18 @@ std::string BuildArchive(const HandArchive& spec) {
     const std::vector<std::uint8_t> coded = CompressMember(Bytes(member.contents), 6);
     plain.insert(plain.end(), coded.begin(), coded.end());
   }
-  if (spec.cut_plain_at < plain.size()) plain.resize(spec.cut_plain_at);
+  if (plan.cut_plain_at < plain.size()) plain.resize(plan.cut_plain_at);
 
   MemorySink blocks;
-  BlockWriter writer(blocks, Bytes(spec.password));
+  BlockWriter writer(blocks, Bytes(plan.password));
   writer.Put(plain);
   writer.Finish();
 
   Preamble preamble;
-  preamble.comment = spec.comment;
-  preamble.launch_name = spec.launch_name;
-  if (!spec.password.empty()) preamble.password = MakePasswordRecord(spec.password, 0x33);
-  const std::string program = StandInProgram(spec.length_record);
+  preamble.comment = plan.comment;
+  preamble.launch_name = plan.launch_name;
+  if (!plan.password.empty()) preamble.password = MakePasswordRecord(plan.password, 0x33);
+  const std::string program = StandInProgram(plan.length_record);
   preamble.stored_total_size =
       static_cast<std::int32_t>(program.size() + EncodePreamble(preamble).size() + blocks.bytes.size());
   const std::vector<std::uint8_t> head = EncodePreamble(preamble);

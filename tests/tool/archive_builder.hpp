@@ -28,6 +28,6 @@ struct HandArchive {
 // The stand-in program's length.
 inline constexpr std::size_t kHandProgramSize = 777;
 
-std::string BuildArchive(const HandArchive& spec);
+std::string BuildArchive(const HandArchive& plan);
 
 } // namespace vorrin::test

@@ -51,7 +51,7 @@ HandArchive Protected() {
 
 class ReadingTest : public ::testing::Test {
 protected:
-  void Write(const HandArchive& spec) { WriteFileText(dir.path() / "in.exe", BuildArchive(spec)); }
+  void Write(const HandArchive& plan) { WriteFileText(dir.path() / "in.exe", BuildArchive(plan)); }
   Outcome Tool(const std::string& arguments) { return RunTool(arguments, dir.path()); }
 
   TempDir dir;
@@ -67,16 +67,16 @@ TEST_F(ReadingTest, ListJsonGivesEverythingBack) {
   EXPECT_EQ(j["launch"], "docs\\setup.exe");
   EXPECT_EQ(j["password"], true);
   EXPECT_EQ(j["offset"], kHandProgramSize);
-  const HandArchive spec = Sample();
-  ASSERT_EQ(j["members"].size(), spec.members.size());
+  const HandArchive plan = Sample();
+  ASSERT_EQ(j["members"].size(), plan.members.size());
   EXPECT_EQ(j["members"][0]["name"], "docs\\");
   EXPECT_EQ(j["members"][0]["folder"], true);
   EXPECT_EQ(j["members"][4]["name"], "caf\xC3\xA9.txt");
-  for (std::size_t i = 1; i < spec.members.size(); ++i) {
+  for (std::size_t i = 1; i < plan.members.size(); ++i) {
     const nlohmann::json& m = j["members"][i];
-    const FileTimes& t = spec.members[i].times;
+    const FileTimes& t = plan.members[i].times;
     EXPECT_EQ(m["folder"], false);
-    EXPECT_EQ(m["size"], spec.members[i].contents.size());
+    EXPECT_EQ(m["size"], plan.members[i].contents.size());
     EXPECT_EQ(m["file_times"], nlohmann::json::array({t.creation, t.last_access, t.last_write}));
   }
   EXPECT_EQ(j["members"][1]["last_write"], "2012-12-14T23:06:40.0000003Z");
@@ -107,24 +107,24 @@ TEST_F(ReadingTest, ListWithoutPasswordShowsOnlyThePreamble) {
 class FindingTest : public ReadingTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(FindingTest, TestPassesAndExtractGivesTheMembers) {
-  HandArchive spec = Sample();
-  spec.length_record = GetParam();
-  Write(spec);
+  HandArchive plan = Sample();
+  plan.length_record = GetParam();
+  Write(plan);
   const Outcome tested = Tool("test in.exe");
   EXPECT_EQ(tested.code, 0) << tested.err;
   EXPECT_EQ(tested.out, "in.exe: OK (4 files, 1 folders, 10024 bytes)\n");
   const Outcome extracted = Tool("extract in.exe -C out -q");
   ASSERT_EQ(extracted.code, 0) << extracted.err;
-  EXPECT_EQ(ReadFileText(dir.path() / "out" / "docs" / "a.txt"), spec.members[1].contents);
-  EXPECT_EQ(ReadFileText(dir.path() / "out" / "caf\xC3\xA9.txt"), spec.members[4].contents);
+  EXPECT_EQ(ReadFileText(dir.path() / "out" / "docs" / "a.txt"), plan.members[1].contents);
+  EXPECT_EQ(ReadFileText(dir.path() / "out" / "caf\xC3\xA9.txt"), plan.members[4].contents);
   EXPECT_EQ(fs::file_size(dir.path() / "out" / "docs" / "b.txt"), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(LengthRecord, FindingTest, ::testing::Bool());
 
 // Where block `index` of the sample's blocks begins in the file.
-std::size_t BlockOffset(const HandArchive& spec, std::size_t index) {
-  const std::size_t preamble = 4 + spec.comment.size() + 1 + spec.launch_name.size() + 1 + 1;
+std::size_t BlockOffset(const HandArchive& plan, std::size_t index) {
+  const std::size_t preamble = 4 + plan.comment.size() + 1 + plan.launch_name.size() + 1 + 1;
   return kHandProgramSize + preamble + index * 4098;
 }
 
@@ -143,9 +143,9 @@ class ReadFaultTest : public ReadingTest, public ::testing::WithParamInterface<R
 
 TEST_P(ReadFaultTest, TestAndExtractReportItAndLeaveNoFile) {
   const ReadFault& c = GetParam();
-  HandArchive spec = Sample();
-  c.build(spec);
-  std::string file = BuildArchive(spec);
+  HandArchive plan = Sample();
+  c.build(plan);
+  std::string file = BuildArchive(plan);
   c.damage(file);
   WriteFileText(dir.path() / "in.exe", file);
   WriteFileText(dir.path() / "wrong", "Secret\n");
@@ -186,9 +186,9 @@ INSTANTIATE_TEST_SUITE_P(
 class UnsafeNameTest : public ReadingTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(UnsafeNameTest, ExtractRefusesIt) {
-  HandArchive spec;
-  spec.members = {{GetParam(), "escape", {}}};
-  Write(spec);
+  HandArchive plan;
+  plan.members = {{GetParam(), "escape", {}}};
+  Write(plan);
   const Outcome outcome = Tool("extract in.exe -C out/inner");
   EXPECT_EQ(outcome.code, 2);
   EXPECT_NE(outcome.err.find("refused: the name "), std::string::npos) << outcome.err;
