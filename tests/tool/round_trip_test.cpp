@@ -8,6 +8,7 @@
 
 #include "tests/support/file_text.hpp"
 #include "tests/support/temp_dir.hpp"
+#include "tests/support/wine_prefix.hpp"
 #include "tests/tool/tool_run.hpp"
 #include "tests/tool/tree_snapshot.hpp"
 
@@ -91,6 +92,24 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"ToolWithPasswordSmallest", "--password-file pw -9", Unpacker::Tool, true},
         RoundTrip{"ToolFastest", "-1", Unpacker::Tool, false}),
     [](const auto& param_info) { return std::string(param_info.param.label); });
+
+// The shipped kind of program: a Windows expander (x86_64, under wine64) unpacks what the
+// tool packed with the default code page, and the names come back in the system's own.
+TEST(WindowsRoundTrip, Win64ExpanderGivesBackTheSameTree) {
+  const fs::path stub = fs::path(ToolPath()).parent_path() / ".." / "win64" / "expander.exe";
+  if (!fs::exists(kWineLoader) || !fs::exists(stub)) GTEST_SKIP() << "needs wine64 and the win64 preset's build";
+  static auto* const environment = ::testing::AddGlobalTestEnvironment(new WinePrefixEnvironment);
+  (void)environment;
+  TempDir work;
+  MakeTree(work.path() / "tree");
+  const Outcome made = RunTool("create out.exe tree --stub win64 -q", work.path());
+  ASSERT_EQ(made.code, 0) << made.err;
+  fs::create_directory(work.path() / "unpacked");
+  const Outcome unpacked = RunShell(WinePrefix::Shared().Environment() + kWineLoader + " ../out.exe",
+                                    work.path() / "unpacked");
+  ASSERT_EQ(unpacked.code, 0) << unpacked.out << unpacked.err;
+  EXPECT_EQ(Snapshot(work.path() / "unpacked" / "tree"), Snapshot(work.path() / "tree"));
+}
 
 TEST(Create, SameInputsGiveTheSameBytes) {
   TempDir work;
