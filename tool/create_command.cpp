@@ -74,11 +74,11 @@ int RunCreate(const CreateOptions& options) {
   const WriteSummary summary =
       WriteArchive(options.output, stub, contents, members, progress,
                    [&](const PlannedMember& member, std::size_t coded) {
+                     const std::string shown = encoding.Display(member.name);
                      if (member.input.folder)
-                       PrintDetail(options, "  folder  " + member.input.source.string());
+                       PrintDetail(options, "  folder  " + shown.substr(0, shown.size() - 1));
                      else
-                       PrintDetail(options, "  " + Percent(coded, member.input.size) + "  " +
-                                                member.input.source.string());
+                       PrintDetail(options, "  " + Percent(coded, member.input.size) + "  " + shown);
                    });
   PrintResult(options, options.output + ": " + std::to_string(summary.files) + " files, " +
                            std::to_string(summary.folders) + " folders, " +

@@ -23,8 +23,9 @@ enum class Existing { Ask, Overwrite, Skip };
 
 class Extractor final : public MemberVisitor {
 public:
-  Extractor(const ExtractOptions& options, const NameEncoding& encoding, const std::string& archive)
-      : options_(options), encoding_(encoding), archive_(archive),
+  Extractor(const ExtractOptions& options, const NameEncoding& encoding, const std::string& archive,
+            ProgressBar& progress)
+      : options_(options), encoding_(encoding), archive_(archive), progress_(progress),
         existing_(options.overwrite ? Existing::Overwrite
                                     : options.skip_existing ? Existing::Skip : Existing::Ask) {}
 
@@ -115,6 +116,7 @@ private:
     }
     if (!platform::IsTerminal(platform::ToolStream::Input))
       Fail(member, target.string() + " exists (use --overwrite or --skip-existing)");
+    progress_.Finish(); // the question gets a line of its own
     for (;;) {
       std::cerr << target.string() << " exists. Overwrite? [y]es, [n]o, [A]ll, [N]one: " << std::flush;
       std::string answer;
@@ -133,6 +135,7 @@ private:
   const ExtractOptions& options_;
   const NameEncoding& encoding_;
   const std::string& archive_;
+  ProgressBar& progress_;
   Existing existing_;
   std::unique_ptr<TempOutput> output_;
   fs::path target_;
@@ -146,8 +149,8 @@ int RunExtract(const ExtractOptions& options) {
   const NameEncoding encoding(options.name_encoding);
   ArchiveReader reader(options.archive, options.offset, encoding);
   SettlePassword(reader, options);
-  Extractor extractor(options, encoding, options.archive);
   ProgressBar progress(!options.quiet);
+  Extractor extractor(options, encoding, options.archive, progress);
   reader.Walk(extractor, progress);
   std::string summary = options.archive + ": " + std::to_string(extractor.files) + " files, " +
                         std::to_string(extractor.folders) + " folders extracted to " + options.folder;

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <string>
 
+#include <csignal>
+
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -28,6 +30,16 @@ void WriteAll(int fd, std::string_view text) {
   }
 }
 
+// The terminal's settings while echo is off, so an interrupt can give echo back before
+// the process ends.
+termios g_saved_terminal{};
+
+extern "C" void RestoreEchoAndEnd(int signal_number) {
+  tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_saved_terminal);
+  std::signal(signal_number, SIG_DFL);
+  std::raise(signal_number);
+}
+
 } // namespace
 
 bool IsTerminal(ToolStream stream) { return isatty(DescriptorOf(stream)) == 1; }
@@ -46,7 +58,14 @@ std::optional<std::string> ReadSecretLine(const std::string& prompt) {
   quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
   quiet.c_lflag |= ECHONL; // the line end still shows, so the next message starts afresh
   WriteAll(STDERR_FILENO, prompt);
-  if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) != 0) return std::nullopt;
+  g_saved_terminal = saved;
+  const auto previous_interrupt = std::signal(SIGINT, RestoreEchoAndEnd);
+  const auto previous_terminate = std::signal(SIGTERM, RestoreEchoAndEnd);
+  if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) != 0) {
+    std::signal(SIGINT, previous_interrupt);
+    std::signal(SIGTERM, previous_terminate);
+    return std::nullopt;
+  }
   std::string line;
   bool ended = false;
   for (;;) {
@@ -61,6 +80,8 @@ std::optional<std::string> ReadSecretLine(const std::string& prompt) {
     line.push_back(c);
   }
   tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+  std::signal(SIGINT, previous_interrupt);
+  std::signal(SIGTERM, previous_terminate);
   if (!ended && line.empty()) return std::nullopt;
   return line;
 }
