@@ -14,8 +14,8 @@ void MemberDecoder::DecodeMember(std::int32_t size, ChunkSink* sink) {
 
   while (produced < size) {
     if (RebuildDue(symbol_count)) {
-      literal_length_tree_.Build();
-      distance_tree_.Build();
+      literal_length_tree_.BuildFast();
+      distance_tree_.BuildFast();
     }
     const std::int32_t s = literal_length_tree_.DecodeSymbol(bits_);
     literal_length_tree_.Count(s);

@@ -27,8 +27,8 @@ MemberEncoder::MemberEncoder(BitWriter& out) : out_(out) {
 }
 
 void MemberEncoder::Rebuild() {
-  literal_length_tree_.Build();
-  distance_tree_.Build();
+  literal_length_tree_.BuildFast();
+  distance_tree_.BuildFast();
   TakeCodes(literal_length_tree_, ll_field_, ll_length_);
   TakeCodes(distance_tree_, distance_field_, distance_length_);
 }
