@@ -3,6 +3,7 @@
 // Bytes per second count the member's plain bytes.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "decode/member_decoder.hpp"
+#include "decode/rebuild_schedule.hpp"
 #include "encode/lz77_parser.hpp"
 #include "tests/support/memory_archive.hpp"
 #include "tests/support/sample_data.hpp"
@@ -77,6 +79,32 @@ void Decode(benchmark::State& state, const std::string& kind) {
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(data.size()));
 }
+
+// One tree's builds along the first 64 KiB of a sample, each byte counted as a literal:
+// the reference build against the fast one. Items are builds.
+void TreeBuilds(benchmark::State& state, const std::string& kind, bool fast) {
+  const auto& data = Sample(kind);
+  const std::size_t symbols = std::min<std::size_t>(data.size(), 64u << 10);
+  std::int64_t builds = 0;
+  for (auto _ : state) {
+    CodeTree tree;
+    for (std::size_t k = 0; k < symbols; ++k) {
+      if (RebuildDue(static_cast<std::int32_t>(k))) {
+        if (fast) tree.BuildFast();
+        else tree.Build();
+        ++builds;
+      }
+      tree.Count(data[k]);
+    }
+    benchmark::DoNotOptimize(tree.Nodes().data());
+  }
+  state.SetItemsProcessed(builds);
+}
+
+BENCHMARK_CAPTURE(TreeBuilds, reference_text, std::string("text"), false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, fast_text, std::string("text"), true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, reference_binary, std::string("binary"), false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, fast_binary, std::string("binary"), true)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_CAPTURE(Compress, text, std::string("text"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Compress, binary, std::string("binary"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);

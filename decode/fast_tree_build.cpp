@@ -22,7 +22,7 @@
 //    back. The run cannot grow once taking from it has begun, as no later node weighs w.
 // On equal weights the internal node stands behind the leaf, so it is taken first. The
 // first entry taken becomes Child[1], the second Child[0], as in Build.
-#include <algorithm>
+#include <cstdint>
 
 #include "decode/code_tree.hpp"
 
@@ -64,37 +64,53 @@ void CodeTree::BuildFast() {
   }
   for (int p = 0; p < kCodeSymbols; ++p) ranks_[At(KeySymbol(sorted[At(p)]))] = p;
 
-  // Internal node k is node kCodeSymbols + k. Not yet taken: the run [run_begin, run_end)
-  // being taken from its back, and every node from `untouched` up to `made`.
-  int next_leaf = kCodeSymbols - 1;
+  // The leaves lightest first, and a weight above every real one after the last.
+  constexpr std::int64_t kNone = INT64_MAX;
+  std::array<std::int64_t, kCodeSymbols + 1> leaf_weight;
+  std::array<std::int16_t, kCodeSymbols> leaf_node;
+  for (int i = 0; i < kCodeSymbols; ++i) {
+    const std::int64_t key = sorted[At(kCodeSymbols - 1 - i)];
+    leaf_weight[At(i)] = KeyCount(key);
+    leaf_node[At(i)] = KeySymbol(key);
+  }
+  leaf_weight[At(kCodeSymbols)] = kNone;
+
+  // Internal node k is node kCodeSymbols + k; made_weight[made] is kNone. Not yet taken:
+  // the run [run_begin, run_end), taken from its back, and every node from `untouched`
+  // up to `made`.
+  std::array<std::int64_t, kCodeSymbols> made_weight;
+  made_weight[0] = kNone;
+  int next_leaf = 0;
   int made = 0;
   int run_begin = 0;
   int run_end = 0;
   int untouched = 0;
-  const auto internal_weight = [this](int k) { return nodes_[At(kCodeSymbols + k)].Weight; };
   const auto take = [&]() -> std::int16_t {
-    if (run_end > run_begin || untouched < made) {
-      const std::int64_t lightest = internal_weight(run_end > run_begin ? run_begin : untouched);
-      if (next_leaf < 0 || lightest <= KeyCount(sorted[At(next_leaf)])) {
-        // The run is fixed only now that it is taken from: until then a new node of its
-        // weight may still join it.
-        if (run_end == run_begin) {
-          run_begin = untouched;
-          run_end = untouched + 1;
-          while (run_end < made && internal_weight(run_end) == lightest) ++run_end;
-          untouched = run_end;
-        }
-        return static_cast<std::int16_t>(kCodeSymbols + --run_end);
+    const std::int64_t lightest = made_weight[At(run_end > run_begin ? run_begin : untouched)];
+    if (lightest <= leaf_weight[At(next_leaf)]) {
+      // The run is fixed only now that it is taken from: until then a new node of its
+      // weight may still join it.
+      if (run_end == run_begin) {
+        run_begin = untouched;
+        run_end = untouched + 1;
+        while (run_end < made && made_weight[At(run_end)] == lightest) ++run_end;
+        untouched = run_end;
       }
+      return static_cast<std::int16_t>(kCodeSymbols + --run_end);
     }
-    return KeySymbol(sorted[At(next_leaf--)]);
+    return leaf_node[At(next_leaf++)];
+  };
+  const auto weight = [&](std::int16_t node) {
+    return node < kCodeSymbols ? nodes_[At(node)].Weight : made_weight[At(node - kCodeSymbols)];
   };
 
   for (; made < kCodeSymbols - 1; ++made) {
     const std::int16_t one = take();
     const std::int16_t zero = take();
-    nodes_[At(kCodeSymbols + made)] =
-        CodeNode{nodes_[At(zero)].Weight + nodes_[At(one)].Weight, -1, {zero, one}};
+    const std::int64_t sum = weight(zero) + weight(one);
+    nodes_[At(kCodeSymbols + made)] = CodeNode{sum, -1, {zero, one}};
+    made_weight[At(made)] = sum;
+    made_weight[At(made + 1)] = kNone;
   }
   order_[0] = static_cast<std::int16_t>(kRootNode);
 }
