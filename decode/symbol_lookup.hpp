@@ -1,0 +1,54 @@
+// A table for decoding with one CodeTree several bits at a time, made afresh after each
+// build. It gives the same symbols from the same bits as CodeTree::DecodeSymbol, and takes
+// a byte from the stream exactly when that walk would: only when the code word goes on
+// past the bits already at hand.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "decode/bit_reader.hpp"
+#include "decode/code_tree.hpp"
+
+namespace vorrin {
+
+class SymbolLookup {
+public:
+  // Takes the tree of the last build of `tree`.
+  void Take(const CodeTree& tree);
+
+  std::int32_t DecodeSymbol(BitReader& bits) const {
+    std::uint32_t unread = bits.UnreadBits();
+    if (unread == kNoBits) {
+      bits.NextByte();
+      unread = bits.UnreadBits();
+    }
+    const Step first = walk_[unread];
+    if (first.node < kCodeSymbols) {
+      bits.DropBits(first.bits);
+      return first.node;
+    }
+    return DecodeRest(bits, unread, first);
+  }
+
+private:
+  // Where a walk from the root with some bits ends: at the leaf reached (node = its
+  // symbol), after `bits` of them, or at the internal node reached after all of them.
+  struct Step {
+    std::int16_t node;
+    std::int16_t bits;
+  };
+  static constexpr std::uint32_t kNoBits = 1;
+  static constexpr int kByteBits = 8;
+
+  // The code word goes on past the current byte: `first` is where its unread bits led.
+  std::int32_t DecodeRest(BitReader& bits, std::uint32_t unread, Step first) const;
+
+  // Indexed like BitReader::UnreadBits, 0 to 8 bits below a marker bit: the walk with
+  // those bits from the root.
+  std::array<Step, 2 << kByteBits> walk_{};
+  // Child[bit] of each internal node, by node - kCodeSymbols.
+  std::array<std::array<std::int16_t, 2>, kCodeSymbols - 1> children_{};
+};
+
+} // namespace vorrin
