@@ -85,6 +85,11 @@ public:
 
   // Every symbol's code word in the tree of the last Build.
   void CodeWords(std::array<CodeWord, kCodeSymbols>& out) const;
+  // The same code words as bit fields the other way round, the first bit lowest (the
+  // order in which a writer puts them out), with their lengths: one pass from the root
+  // down, for the archiver, which takes them after every build.
+  void CodeFields(std::array<std::uint64_t, kCodeSymbols>& fields,
+                  std::array<std::uint8_t, kCodeSymbols>& lengths) const;
 
   const std::array<std::int32_t, kCodeSymbols>& Counts() const { return counts_; }
   const std::array<std::int32_t, kCodeSymbols>& Ranks() const { return ranks_; }
