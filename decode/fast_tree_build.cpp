@@ -62,16 +62,16 @@ void CodeTree::BuildFast() {
     for (; place > 0 && sorted[At(place - 1)] < key; --place) sorted[At(place)] = sorted[At(place - 1)];
     sorted[At(place)] = key;
   }
-  for (int p = 0; p < kCodeSymbols; ++p) ranks_[At(KeySymbol(sorted[At(p)]))] = p;
-
-  // The leaves lightest first, and a weight above every real one after the last.
+  // New ranks; and the leaves lightest first, with a weight above every real one after
+  // the last.
   constexpr std::int64_t kNone = INT64_MAX;
   std::array<std::int64_t, kCodeSymbols + 1> leaf_weight;
   std::array<std::int16_t, kCodeSymbols> leaf_node;
-  for (int i = 0; i < kCodeSymbols; ++i) {
-    const std::int64_t key = sorted[At(kCodeSymbols - 1 - i)];
-    leaf_weight[At(i)] = KeyCount(key);
-    leaf_node[At(i)] = KeySymbol(key);
+  for (int p = 0; p < kCodeSymbols; ++p) {
+    const std::int64_t key = sorted[At(p)];
+    ranks_[At(KeySymbol(key))] = p;
+    leaf_weight[At(kCodeSymbols - 1 - p)] = KeyCount(key);
+    leaf_node[At(kCodeSymbols - 1 - p)] = KeySymbol(key);
   }
   leaf_weight[At(kCodeSymbols)] = kNone;
 
@@ -85,7 +85,11 @@ void CodeTree::BuildFast() {
   int run_begin = 0;
   int run_end = 0;
   int untouched = 0;
-  const auto take = [&]() -> std::int16_t {
+  struct Taken {
+    std::int16_t node;
+    std::int64_t weight;
+  };
+  const auto take = [&]() -> Taken {
     const std::int64_t lightest = made_weight[At(run_end > run_begin ? run_begin : untouched)];
     if (lightest <= leaf_weight[At(next_leaf)]) {
       // The run is fixed only now that it is taken from: until then a new node of its
@@ -96,19 +100,17 @@ void CodeTree::BuildFast() {
         while (run_end < made && made_weight[At(run_end)] == lightest) ++run_end;
         untouched = run_end;
       }
-      return static_cast<std::int16_t>(kCodeSymbols + --run_end);
+      return {static_cast<std::int16_t>(kCodeSymbols + --run_end), lightest};
     }
-    return leaf_node[At(next_leaf++)];
-  };
-  const auto weight = [&](std::int16_t node) {
-    return node < kCodeSymbols ? nodes_[At(node)].Weight : made_weight[At(node - kCodeSymbols)];
+    const int leaf = next_leaf++;
+    return {leaf_node[At(leaf)], leaf_weight[At(leaf)]};
   };
 
   for (; made < kCodeSymbols - 1; ++made) {
-    const std::int16_t one = take();
-    const std::int16_t zero = take();
-    const std::int64_t sum = weight(zero) + weight(one);
-    nodes_[At(kCodeSymbols + made)] = CodeNode{sum, -1, {zero, one}};
+    const Taken one = take();
+    const Taken zero = take();
+    const std::int64_t sum = zero.weight + one.weight;
+    nodes_[At(kCodeSymbols + made)] = CodeNode{sum, -1, {zero.node, one.node}};
     made_weight[At(made)] = sum;
     made_weight[At(made + 1)] = kNone;
   }
