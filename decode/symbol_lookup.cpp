@@ -26,20 +26,7 @@ void SymbolLookup::Take(const CodeTree& tree) {
   }
 }
 
-std::int32_t SymbolLookup::DecodeRest(BitReader& bits, std::uint32_t unread, Step first) const {
-  // All `first.bits` unread bits are used, and the code word needs more: the next byte.
-  const int used = first.bits;
-  const std::uint32_t path = unread ^ (1u << used);
-  bits.NextByte();
-  std::int16_t node = first.node;
-  if (used < kByteBits) {
-    // The word's first eight bits are at hand now: walk them from the root in one step.
-    const std::uint32_t eight = (path | (bits.UnreadBits() << used)) & 0xFFu;
-    const Step step = walk_[At((1u << kByteBits) | eight)];
-    bits.DropBits(step.bits - used);
-    if (step.node < kCodeSymbols) return step.node;
-    node = step.node;
-  }
+std::int32_t SymbolLookup::WalkOn(BitReader& bits, std::int16_t node) const {
   do {
     node = children_[At(node - kCodeSymbols)][bits.ReadBit()];
   } while (node >= kCodeSymbols);

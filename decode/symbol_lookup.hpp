@@ -28,7 +28,16 @@ public:
       bits.DropBits(first.bits);
       return first.node;
     }
-    return DecodeRest(bits, unread, first);
+    // Every unread bit is used and the word goes on: the next byte is needed.
+    bits.NextByte();
+    const int used = first.bits;
+    if (used == kByteBits) return WalkOn(bits, first.node);
+    // With that byte the word's first eight bits are at hand: one more step from the root.
+    const std::uint32_t eight = ((unread ^ (1u << used)) | (bits.UnreadBits() << used)) & 0xFFu;
+    const Step step = walk_[(1u << kByteBits) | eight];
+    bits.DropBits(step.bits - used);
+    if (step.node < kCodeSymbols) return step.node;
+    return WalkOn(bits, step.node);
   }
 
 private:
@@ -41,8 +50,8 @@ private:
   static constexpr std::uint32_t kNoBits = 1;
   static constexpr int kByteBits = 8;
 
-  // The code word goes on past the current byte: `first` is where its unread bits led.
-  std::int32_t DecodeRest(BitReader& bits, std::uint32_t unread, Step first) const;
+  // The rest of a word longer than eight bits, one bit at a time from `node`.
+  std::int32_t WalkOn(BitReader& bits, std::int16_t node) const;
 
   // Indexed like BitReader::UnreadBits, 0 to 8 bits below a marker bit: the walk with
   // those bits from the root.
