@@ -52,7 +52,8 @@ public:
 
   // The same tree as Build, node for node, with the same Ranks, in a few thousand steps
   // instead of a few hundred thousand: the decoder and the archiver build with this one.
-  // Counts must be at least 1. How it matches Build is told in fast_tree_build.cpp.
+  // Of Order it sets only the first entry, the root. Counts must be at least 1. Why it
+  // matches Build is told in fast_tree_build.cpp.
   void BuildFast();
 
   // The steps of Build, in the order Build takes them; callable one by one so that each

@@ -1,27 +1,29 @@
 // CodeTree::BuildFast: the tree of Build, node for node, without Build's quadratic steps.
 //
-// Why it is the same tree. All weights are at least 1, so a merged node is heavier than
-// either of its children.
+// Why it is the same tree. Counts are at least 1, so every weight is, and a merged node
+// outweighs both entries it was made of.
 //
 // Sort. Build's bubble sort is stable, so it orders the leaves by count, heaviest first,
 // and equal counts by their previous rank. That order is total: sorting on the key
 // (count, 511 - previous rank) in falling order gives it with any sort. Insertion sort
 // from the previous order costs little, since counts change little between two builds.
 //
-// Merges. Build's list stays sorted heaviest first, and each merge takes its last two
-// entries: the lightest. Weights taken by merges never fall (a new node is heavier than
-// what it was made of), so once an entry of weight w has been taken, every later node
-// is heavier than w. Hence a new node of weight w finds every entry of weight w still in
-// the list, and re-insertion puts it behind all of them. The entries of one weight w
-// therefore stand as: the leaves of weight w in sorted order, then the internal nodes of
-// weight w in the order they were made. The list's last entry, the next one taken, is
-// then found from two sequences:
+// Merges. Build's list stays sorted heaviest first, and each merge joins its last two
+// entries: the lightest. As a new node outweighs what it was made of, the weights taken
+// never fall, and the internal nodes are made in order of weight (none lighter than the
+// one before). Once an entry of weight w has been taken, every node made later weighs
+// more than w. So a new node of weight w finds every entry of weight w still in the
+// list, and its re-insertion puts it behind all of them. The entries of one weight w
+// therefore always stand as: the leaves of weight w in their sorted order, then the
+// internal nodes of weight w in the order they were made. The list's last entry, the
+// next one taken, is the last of the lightest weight's entries, found from two sequences:
 //  - the leaves, taken from the back of the sorted order;
-//  - the internal nodes, made in order of weight: among the lightest of them (a run of
-//    equal weights in that order) the newest stands last, so the run is taken from its
-//    back. The run cannot grow once taking from it has begun, as no later node weighs w.
+//  - the internal nodes, taken from the lightest run of equal weights among those not
+//    yet taken, newest first: the run is taken from its back. It cannot grow once
+//    taking from it has begun, as no later node weighs as little.
 // On equal weights the internal node stands behind the leaf, so it is taken first. The
-// first entry taken becomes Child[1], the second Child[0], as in Build.
+// first entry taken becomes Child[1], the second Child[0], and the new node gets the next
+// number, as in Build; the last one made, node 1022, is the root.
 #include <cstdint>
 
 #include "decode/code_tree.hpp"
