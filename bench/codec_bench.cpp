@@ -127,8 +127,8 @@ BENCHMARK_CAPTURE(TreeBuilds, fast_lookup_binary, std::string("binary"), TreeBui
 
 BENCHMARK_CAPTURE(Compress, text, std::string("text"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Compress, binary, std::string("binary"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Decode, text, std::string("text"))->Arg(6)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Decode, binary, std::string("binary"))->Arg(6)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, text, std::string("text"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, binary, std::string("binary"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vorrin
