@@ -7,30 +7,16 @@
 
 namespace vorrin {
 
-namespace {
-
-void TakeCodes(const CodeTree& tree, std::array<std::uint64_t, kCodeSymbols>& fields,
-               std::array<std::uint8_t, kCodeSymbols>& lengths) {
-  std::array<CodeWord, kCodeSymbols> words;
-  tree.CodeWords(words);
-  for (std::size_t s = 0; s < words.size(); ++s) {
-    fields[s] = ReverseBits(words[s].bits, words[s].length);
-    lengths[s] = static_cast<std::uint8_t>(words[s].length);
-  }
-}
-
-} // namespace
-
 MemberEncoder::MemberEncoder(BitWriter& out) : out_(out) {
   // RebuildDue(0): the first build comes before the first symbol.
   Rebuild();
 }
 
 void MemberEncoder::Rebuild() {
-  literal_length_tree_.Build();
-  distance_tree_.Build();
-  TakeCodes(literal_length_tree_, ll_field_, ll_length_);
-  TakeCodes(distance_tree_, distance_field_, distance_length_);
+  literal_length_tree_.BuildFast();
+  distance_tree_.BuildFast();
+  literal_length_tree_.CodeFields(ll_field_, ll_length_);
+  distance_tree_.CodeFields(distance_field_, distance_length_);
 }
 
 void MemberEncoder::EmitCode(const std::array<std::uint64_t, kCodeSymbols>& fields,
