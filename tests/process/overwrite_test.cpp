@@ -2,6 +2,8 @@
 // answer, the end of input, and a member whose name is a folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -101,6 +103,31 @@ INSTANTIATE_TEST_SUITE_P(
         .after = {{"a", Folder()}, {"a/b", Folder()}, {"a/b/f.txt", Old("old")}, {"a/b/g.txt", Written("g")}},
         .before = {{"a/b/f.txt", Old("old")}}}),
     CaseName);
+
+// A read-only file that is to be replaced stays as it is, with a write error, wherever the
+// user may not write it: always under Windows; under POSIX unless the user is privileged.
+using ReadOnlyFile = ExtractionTest;
+
+TEST_F(ReadOnlyFile, IsKeptWhereItMayNotBeWritten) {
+  const FileTree before = {{"f.txt", Old("old")}};
+  WriteTree(Dir(), before);
+  std::filesystem::permissions(Dir() / "f.txt", std::filesystem::perms::owner_read);
+  const bool writable = static_cast<bool>(std::ofstream(Dir() / "f.txt", std::ios::app));
+  if (Runner() == RunnerKind::Native && writable) {
+    Expect(ExtractionCase{.name = "Replaced",
+                          .body = ArchiveBody().Member("f.txt", kTimes, "new"),
+                          .input = "y\r\n",
+                          .out = OverwritePrompt("f.txt") + ExpandingLine("f.txt"),
+                          .after = {{"f.txt", Written("new")}}});
+  } else {
+    Expect(ExtractionCase{.name = "Kept",
+                          .body = ArchiveBody().Member("f.txt", kTimes, "new"),
+                          .input = "y\r\n\r\n",
+                          .out = OverwritePrompt("f.txt") + ExpandingStart("f.txt") + kFileWriteError + kPressEnter,
+                          .exit_code = 2,
+                          .after = before});
+  }
+}
 
 } // namespace
 } // namespace vorrin::test
