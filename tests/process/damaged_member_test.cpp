@@ -49,6 +49,19 @@ ExtractionCase DamagedSecondMember(const char* name, Where where, bool second_ex
   return c;
 }
 
+// The archive's last block, which begins inside two.bin's data, is gone, and the stored
+// total says so: the read past the end comes while two.bin is being written.
+ExtractionCase SecondMemberCutShort() {
+  ExtractionCase c = DamagedSecondMember("ArchiveEndsInsideItsData", Where::NearTheStart, true);
+  const std::size_t last_block_size = c.body.size() % kData + 2;
+  c.faults = {};
+  c.faults.cut = last_block_size;
+  c.faults.stored_total_size_delta = -static_cast<std::int32_t>(last_block_size);
+  c.out = ExpandingLine("one.txt") + OverwritePrompt("two.bin") + ExpandingStart("two.bin") + kFileReadError +
+          kPressEnter;
+  return c;
+}
+
 class DamagedMember : public ExtractionTable {};
 
 TEST_P(DamagedMember, LeavesNoPartOfItsFile) { Expect(GetParam()); }
@@ -58,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DamagedSecondMember("NearItsStart", Where::NearTheStart, false),
                       DamagedSecondMember("AfterItsFirstWrite", Where::AfterTheFirstWrite, false),
                       DamagedSecondMember("NearTheStartOfAFileThatExists", Where::NearTheStart, true),
-                      DamagedSecondMember("AfterTheFirstWriteOverAFileThatExists", Where::AfterTheFirstWrite, true)),
+                      DamagedSecondMember("AfterTheFirstWriteOverAFileThatExists", Where::AfterTheFirstWrite, true),
+                      SecondMemberCutShort()),
     CaseName);
 
 } // namespace

@@ -100,15 +100,21 @@ TEST_F(Launch, StartsAScriptAndDoesNotWaitForIt) {
   EXPECT_EQ(AwaitMarker(Dir() / "marker.txt"), MarkerLine(Runner(), "started"));
 }
 
-// A script the archive replaces is started in its new form, still able to run.
-TEST_F(Launch, StartsTheScriptAsAMemberReplacedIt) {
-  const Script old_script = MarkerScript(Runner(), "old");
-  const Script new_script = MarkerScript(Runner(), "new");
-  PutScript(old_script);
-  const RunResult run =
-      RunLaunching(new_script.name, ArchiveBody().Member(new_script.name, kTimes, new_script.contents), "y\r\n");
-  ExpectRun(run, kBanner + OverwritePrompt(new_script.name) + ExpandingLine(new_script.name), 0);
-  EXPECT_EQ(AwaitMarker(Dir() / "marker.txt"), MarkerLine(Runner(), "new"));
+// A script the archive replaces is started in its new form, still able to run; one the
+// user chose to keep is started as it was.
+TEST_F(Launch, StartsTheScriptOnDiskAfterTheAnswer) {
+  for (const bool replace : {true, false}) {
+    SCOPED_TRACE(replace ? "replaced" : "kept");
+    const Script old_script = MarkerScript(Runner(), "old");
+    const Script new_script = MarkerScript(Runner(), "new");
+    PutScript(old_script);
+    std::filesystem::remove(Dir() / "marker.txt");
+    const RunResult run = RunLaunching(new_script.name, ArchiveBody().Member(new_script.name, kTimes, new_script.contents),
+                                       replace ? "y\r\n" : "n\r\n");
+    const std::string line = replace ? ExpandingLine(new_script.name) : SkippingLine(new_script.name);
+    ExpectRun(run, kBanner + OverwritePrompt(new_script.name) + line, 0);
+    EXPECT_EQ(AwaitMarker(Dir() / "marker.txt"), MarkerLine(Runner(), replace ? "new" : "old"));
+  }
 }
 
 } // namespace

@@ -120,6 +120,16 @@ TEST_F(LongName, OneByteLongerIsAWriteErrorAndMakesNothing) {
   }
 }
 
+// A record whose name decodes to nothing has no file to go to.
+TEST_F(LongName, EmptyIsAWriteErrorToo) {
+  SfxSpec spec;
+  spec.body = ArchiveBody().FolderEntry("d\\.").CodedName("", "").Contents(kTimes, "x").bytes();
+  WriteSfx(spec);
+  const RunResult run = Run("\r\n");
+  ExpectRun(run, kBanner + ExpandingStart("") + kFileWriteError + kPressEnter, 2);
+  EXPECT_EQ(Listing(), "d d\n");
+}
+
 // 300 bytes in a folder of 200: too long for Windows, fine for POSIX.
 TEST_F(LongName, Of300Bytes) {
   const std::string name = NameOfLength(300, 99);

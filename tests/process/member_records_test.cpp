@@ -79,6 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
             .out = ExpandingLine("first.txt"),
             .after = {{"first.txt", Written("1")}}},
         ExtractionCase{
+            .name = "TemporaryNamesInUseAreLeftAlone",
+            .body = ArchiveBody().Member("f.txt", kTimes, "f").Member("d\\g.txt", kTimes, "g"),
+            .out = ExpandingLine("f.txt") + ExpandingLine("d\\g.txt"),
+            .after = {{"~vx0000.tmp", Old("mine")},
+                      {"f.txt", Written("f")},
+                      {"d", Folder()},
+                      {"d/~vx0000.tmp", Old("mine too")},
+                      {"d/g.txt", Written("g")}},
+            .before = {{"~vx0000.tmp", Old("mine")}, {"d/~vx0000.tmp", Old("mine too")}}},
+        ExtractionCase{
             .name = "OneByteNameIsAFile",
             .body = ArchiveBody().Member("z", kTimes, "z").Member("y", kTimes, "y"),
             .out = ExpandingLine("z") + ExpandingLine("y"),

@@ -129,5 +129,22 @@ TEST_F(ReadOnlyFile, IsKeptWhereItMayNotBeWritten) {
   }
 }
 
+// A file that is a symbolic link to a file outside the folder: replacing it puts the new
+// file where the link was, and what the link pointed to stays as it was.
+using LinkedFile = ExtractionTest;
+
+TEST_F(LinkedFile, IsReplacedWithoutWritingThroughTheLink) {
+  const FileTree outside = {{"outside.txt", Old("outside")}, {"x", Folder()}};
+  WriteTree(Dir(), outside);
+  std::filesystem::create_symlink("../outside.txt", Dir() / "x" / "f.txt");
+  Expect(ExtractionCase{.name = "ThroughALink",
+                        .body = ArchiveBody().Member("f.txt", kTimes, "new"),
+                        .input = "y\r\n",
+                        .out = OverwritePrompt("f.txt") + ExpandingLine("f.txt"),
+                        .after = {{"outside.txt", Old("outside")}, {"x", Folder()}, {"x/f.txt", Written("new")}},
+                        .working_dir = "x"});
+  EXPECT_FALSE(std::filesystem::is_symlink(Dir() / "x" / "f.txt"));
+}
+
 } // namespace
 } // namespace vorrin::test
