@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
     Stored, StoredTimes,
     ::testing::Values(TimesCase{"Year2020WithFractions", kTimes},
                       TimesCase{"Year1980", {119600064000000001, 119600064000000002, 119600064000000003}},
-                      TimesCase{"Year2200LastTickOfASecond", {189025920009999999, 189025920019999999, 189025920029999999}},
+                      TimesCase{"Year2200LastTickOfASecond",
+                                {189025920009999999, 189025920019999999, 189025920029999999}},
                       TimesCase{"LastWriteBefore1970", {113288544000000000, 132223104000000000, 113288544012345678}}),
     [](const auto& test) { return test.param.name; });
 

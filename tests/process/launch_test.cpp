@@ -29,7 +29,7 @@ ExtractionCase Launching(const char* case_name, const std::string& launch_name, 
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ThatCannotRun, LaunchName,
+    NothingToStart, LaunchName,
     ::testing::Values(Launching("EmptyNameLaunchesNothing", "", ""),
                       Launching("MissingFile", "missing.exe", CouldNotRun("missing.exe")),
                       Launching("MissingFileInAFolder", "d\\missing.exe", CouldNotRun("d\\missing.exe")),
@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 CouldNotRun("no such file.exe"))),
     CaseName);
 
-// Waits a bounded while for a file that another process writes; "" when none came.
+// Waits a bounded while (wine's command interpreter can be slow to start) for a file that
+// another process writes; "" when none came.
 std::string AwaitMarker(const fs::path& path) {
   for (int tries = 0; tries < 600; ++tries) {
     if (fs::exists(path)) {
@@ -109,8 +110,8 @@ TEST_F(Launch, StartsTheScriptOnDiskAfterTheAnswer) {
     const Script new_script = MarkerScript(Runner(), "new");
     PutScript(old_script);
     std::filesystem::remove(Dir() / "marker.txt");
-    const RunResult run = RunLaunching(new_script.name, ArchiveBody().Member(new_script.name, kTimes, new_script.contents),
-                                       replace ? "y\r\n" : "n\r\n");
+    const ArchiveBody body = ArchiveBody().Member(new_script.name, kTimes, new_script.contents);
+    const RunResult run = RunLaunching(new_script.name, body, replace ? "y\r\n" : "n\r\n");
     const std::string line = replace ? ExpandingLine(new_script.name) : SkippingLine(new_script.name);
     ExpectRun(run, kBanner + OverwritePrompt(new_script.name) + line, 0);
     EXPECT_EQ(AwaitMarker(Dir() / "marker.txt"), MarkerLine(Runner(), replace ? "new" : "old"));

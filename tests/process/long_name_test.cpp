@@ -99,7 +99,8 @@ protected:
 
   void ExpectRefused(const std::string& name) {
     const RunResult run = ExpandOne(name);
-    EXPECT_EQ(Shortened(run.out), Shortened(kBanner + ExpandingStart(name) + kFileWriteError + kPressEnter)) << run.err;
+    const std::string out = kBanner + ExpandingStart(name) + kFileWriteError + kPressEnter;
+    EXPECT_EQ(Shortened(run.out), Shortened(out)) << run.err;
     EXPECT_EQ(run.exit_code, 2);
     EXPECT_EQ(Shortened(Listing()), "");
   }

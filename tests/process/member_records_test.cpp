@@ -70,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
             .after = {{"abc.txt", Written("long")}, {"abc", Written("short")}}},
         ExtractionCase{
             .name = "CountOfZeroIsACountNotTheEnd",
-            .body = ArchiveBody().FolderEntry("d\\.").CodedName(std::string("*\0g.txt", 7), "d\\g.txt").Contents(kTimes, "g"),
+            .body = ArchiveBody()
+                        .FolderEntry("d\\.")
+                        .CodedName(std::string("*\0g.txt", 7), "d\\g.txt")
+                        .Contents(kTimes, "g"),
             .out = ExpandingLine("d\\g.txt"),
             .after = {{"d", Folder()}, {"d/g.txt", Written("g")}}},
         ExtractionCase{

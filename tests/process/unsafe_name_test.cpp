@@ -69,7 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
     NearMisses, RefusedName,
     ::testing::Values(ExtractionCase{
         .name = "DotsWithinNames",
-        .body = ArchiveBody().Member("..a.txt", kTimes, "1").Member("x..y\\c.txt", kTimes, "2").Member(".\\d.txt", kTimes, "3"),
+        .body = ArchiveBody()
+                    .Member("..a.txt", kTimes, "1")
+                    .Member("x..y\\c.txt", kTimes, "2")
+                    .Member(".\\d.txt", kTimes, "3"),
         .out = ExpandingLine("..a.txt") + ExpandingLine("x..y\\c.txt") + ExpandingLine(".\\d.txt"),
         .after = {{"x", Folder()},
                   {"x/keep.txt", Old("outside too")},
