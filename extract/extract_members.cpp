@@ -37,7 +37,9 @@ void RefuseUnsafeName(const std::string& name) {
 void ExtractMembers() {
   RunState& run = Run();
   BlockStream& stream = run.stream;
-  static MemberDecoder decoder(stream, run.faults); // fixed-size state, set up once
+  // Fixed-size state, set up once for the whole extraction. Made at run time so its
+  // initial values do not take room in the program file.
+  static MemberDecoder& decoder = *new MemberDecoder(stream, run.faults);
   static OutputFileSink sink;
   std::string previous;
   stream.ClearEndOfArchive();

@@ -23,6 +23,8 @@ void ExpanderTest::SetUp() {
 
 RunnerKind ExpanderTest::Runner() { return ConfiguredSetup()->runner; }
 
+const std::filesystem::path& ExpanderTest::ExpanderPath() { return ConfiguredSetup()->expander; }
+
 const std::vector<std::uint8_t>& ExpanderTest::Core() {
   static const std::vector<std::uint8_t> core = [] {
     const std::string bytes = ReadFileBytes(ConfiguredSetup()->expander);

@@ -34,6 +34,8 @@ protected:
   const std::filesystem::path& Dir() const { return dir_->path(); }
   std::filesystem::path SfxPath() const { return Dir() / "sfx.exe"; }
   static RunnerKind Runner();
+  // The built expander under test; its build's other programs stand beside it.
+  static const std::filesystem::path& ExpanderPath();
 
   // The expander's own bytes: by themselves they are a bare core program.
   static const std::vector<std::uint8_t>& Core();
