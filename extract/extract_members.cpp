@@ -53,6 +53,7 @@ void ExtractMembers() {
     const MemberHeader header = ReadMemberHeader(stream);
     const bool skip = AskOverwrite(name);
     AnnounceMember(name, skip);
+    if (!skip) RefuseUnwritableName(name);
     MakeFolders(FolderPart(name));
     if (!skip) OpenOutputFile(name);
     decoder.DecodeMember(header.size, skip ? nullptr : &sink);

@@ -46,9 +46,11 @@ SfxFile ExpanderTest::WriteSfx(const SfxSpec& spec) {
   return file;
 }
 
-RunResult ExpanderTest::Run(const StandardInput& input) {
+RunResult ExpanderTest::Run(const StandardInput& input) { return RunIn(Dir(), input); }
+
+RunResult ExpanderTest::RunIn(const std::filesystem::path& working_dir, const StandardInput& input) {
   static const ProcessRunner runner(ConfiguredSetup()->runner);
-  return runner.Run(SfxPath(), Dir(), input);
+  return runner.Run(SfxPath(), working_dir, input);
 }
 
 void ExpanderTest::ExpectRun(const RunResult& result, const std::string& out, int exit_code) {

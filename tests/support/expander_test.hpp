@@ -46,6 +46,8 @@ protected:
 
   // Runs sfx.exe in the folder.
   RunResult Run(const StandardInput& input);
+  // Runs sfx.exe with another folder (inside the test's folder) as its current directory.
+  RunResult RunIn(const std::filesystem::path& working_dir, const StandardInput& input);
   // The console bytes and the exit code, with standard error shown on a mismatch.
   static void ExpectRun(const RunResult& result, const std::string& out, int exit_code);
 
