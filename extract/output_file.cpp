@@ -51,12 +51,13 @@ std::string TemporaryBeside(const std::string& name) {
   while (folder.size() + kTemporaryNameLength > platform::LongestPath())
     folder = FolderPart(folder.substr(0, folder.size() - 1));
   static constexpr char kHex[] = "0123456789ABCDEF";
-  for (unsigned n = 0;; ++n) {
+  for (unsigned n = 0; n <= 0xFFFFu; ++n) {
     std::string candidate = folder + "~vx";
     for (int shift = 12; shift >= 0; shift -= 4) candidate += kHex[(n >> shift) & 0xFu];
     candidate += ".tmp";
     if (platform::LookUp(candidate.c_str()) == platform::EntryKind::Missing) return candidate;
   }
+  return {}; // every name taken: creating the empty name fails, as a write error
 }
 
 [[noreturn]] void DiscardAndStop() {
