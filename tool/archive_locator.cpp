@@ -34,9 +34,9 @@ class Scanner {
 public:
   explicit Scanner(ArchiveFile& file) : file_(file) {}
 
-  std::optional<ArchiveLocation> Try(std::int64_t offset) {
+  std::optional<ArchiveLocation> Try(std::int64_t offset, bool vouched) {
     if (!tried_.insert(offset).second) return std::nullopt;
-    return ArchiveAt(file_, offset);
+    return ArchiveAt(file_, offset, vouched);
   }
 
   std::optional<ArchiveLocation> Scan() {
@@ -59,12 +59,12 @@ public:
         const std::int64_t at = start + static_cast<std::int64_t>(record->position);
         if (record->length <= at) continue;
         if (!program_length_) program_length_ = record->length;
-        if (auto found = Try(record->length)) return found;
+        if (auto found = Try(record->length, true)) return found;
       }
       for (std::int64_t p = 0; start + p < next && p + 4 <= n; ++p) {
         const std::uint8_t* b = chunk.data() + p;
         if (b[0] == wanted[0] && b[1] == wanted[1] && b[2] == wanted[2] && b[3] == wanted[3])
-          if (auto found = Try(start + p)) return found;
+          if (auto found = Try(start + p, false)) return found;
       }
       start = next;
     }
@@ -101,7 +101,7 @@ void ExplainLengthMismatch(ArchiveFile& file, std::optional<std::int64_t> offset
 
 } // namespace
 
-std::optional<ArchiveLocation> ArchiveAt(ArchiveFile& file, std::int64_t offset) {
+std::optional<ArchiveLocation> ArchiveAt(ArchiveFile& file, std::int64_t offset, bool vouched) {
   const std::int64_t length = file.length();
   if (offset < 0 || offset + 4 > length || length > kLargestArchiveFile) return std::nullopt;
   if (!file.Seek(offset)) return std::nullopt;
@@ -120,13 +120,16 @@ std::optional<ArchiveLocation> ArchiveAt(ArchiveFile& file, std::int64_t offset)
   location.blocks_start = file.Position();
   const std::int64_t rest = length - location.blocks_start;
   if (!BlocksFit(rest)) return std::nullopt;
-  if (!location.preamble.password.enciphered && !FirstBlockHolds(file, rest)) return std::nullopt;
+  // A guessed offset must also show a sound first block; one that a length record or the
+  // user names stands without it, so damage there is reported as damage, not as no archive.
+  if (!vouched && !location.preamble.password.enciphered && !FirstBlockHolds(file, rest))
+    return std::nullopt;
   return location;
 }
 
 ArchiveLocation LocateArchive(ArchiveFile& file, std::optional<std::int64_t> forced) {
   if (forced) {
-    if (auto found = ArchiveAt(file, *forced)) return *found;
+    if (auto found = ArchiveAt(file, *forced, true)) return *found;
     throw ToolError(file.path() + ": no archive at offset " + std::to_string(*forced), kExitArchiveFault);
   }
   Scanner scanner(file);

@@ -20,7 +20,9 @@ struct ArchiveLocation {
 };
 
 // The archive at exactly this offset, if one is there.
-std::optional<ArchiveLocation> ArchiveAt(ArchiveFile& file, std::int64_t offset);
+// `vouched`: the offset comes from a length record or the user, so the first block need
+// not be sound for the archive to be taken as found there.
+std::optional<ArchiveLocation> ArchiveAt(ArchiveFile& file, std::int64_t offset, bool vouched);
 
 // `forced`: take only this offset. Raises a ToolError (archive fault) when none is found.
 ArchiveLocation LocateArchive(ArchiveFile& file, std::optional<std::int64_t> forced);
