@@ -3,6 +3,8 @@
 // Bytes per second count the member's plain bytes.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +14,8 @@
 #include <vector>
 
 #include "decode/member_decoder.hpp"
+#include "decode/rebuild_schedule.hpp"
+#include "decode/symbol_lookup.hpp"
 #include "encode/lz77_parser.hpp"
 #include "tests/support/memory_archive.hpp"
 #include "tests/support/sample_data.hpp"
@@ -78,10 +82,53 @@ void Decode(benchmark::State& state, const std::string& kind) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(data.size()));
 }
 
+// One tree's builds along the first 64 KiB of a sample, each byte counted as a literal,
+// at the decoder's rebuild points. Items are builds.
+enum class TreeBuild { Reference, Fast, FastWithLookup };
+
+void TreeBuilds(benchmark::State& state, const std::string& kind, TreeBuild how) {
+  const auto& data = Sample(kind);
+  const std::size_t symbols = std::min<std::size_t>(data.size(), 64u << 10);
+  // The counts at each rebuild point, so that only the builds are timed.
+  std::vector<std::array<std::int32_t, kCodeSymbols>> counts_at_builds;
+  CodeTree counter;
+  for (std::size_t k = 0; k < symbols; ++k) {
+    if (RebuildDue(static_cast<std::int32_t>(k))) counts_at_builds.push_back(counter.Counts());
+    counter.Count(data[k]);
+  }
+  SymbolLookup lookup;
+  for (auto _ : state) {
+    CodeTree tree;
+    for (const auto& counts : counts_at_builds) {
+      for (int s = 0; s < kCodeSymbols; ++s) tree.SetCount(s, counts[static_cast<std::size_t>(s)]);
+      if (how == TreeBuild::Reference) {
+        tree.Build();
+      } else {
+        tree.BuildFast();
+        if (how == TreeBuild::FastWithLookup) lookup.Take(tree);
+      }
+    }
+    benchmark::DoNotOptimize(tree.Nodes().data());
+    benchmark::DoNotOptimize(&lookup);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(counts_at_builds.size()));
+}
+
+BENCHMARK_CAPTURE(TreeBuilds, reference_text, std::string("text"), TreeBuild::Reference)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, fast_text, std::string("text"), TreeBuild::Fast)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, fast_lookup_text, std::string("text"), TreeBuild::FastWithLookup)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, reference_binary, std::string("binary"), TreeBuild::Reference)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, fast_binary, std::string("binary"), TreeBuild::Fast)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TreeBuilds, fast_lookup_binary, std::string("binary"), TreeBuild::FastWithLookup)
+    ->Unit(benchmark::kMicrosecond);
+
 BENCHMARK_CAPTURE(Compress, text, std::string("text"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Compress, binary, std::string("binary"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Decode, text, std::string("text"))->Arg(6)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Decode, binary, std::string("binary"))->Arg(6)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, text, std::string("text"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, binary, std::string("binary"))->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vorrin

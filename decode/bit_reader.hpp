@@ -30,6 +30,15 @@ public:
     return value;
   }
 
+  // For taking several bits at once, still without reading ahead: the current byte's
+  // unread bits, the next one lowest, below a 1 bit that marks their end (just 1 when all
+  // are used).
+  std::uint32_t UnreadBits() const { return current_; }
+  // Hands out n of the unread bits (n at most their number).
+  void DropBits(int n) { current_ >>= n; }
+  // Starts the next byte: only once the unread bits are used up and another bit is needed.
+  void NextByte() { current_ = stream_.ReadByte() | kMarker; }
+
   // How many bits of the current byte have been handed out, 0 to 7.
   int BitsTaken() const {
     int left = 0;

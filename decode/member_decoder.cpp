@@ -14,10 +14,12 @@ void MemberDecoder::DecodeMember(std::int32_t size, ChunkSink* sink) {
 
   while (produced < size) {
     if (RebuildDue(symbol_count)) {
-      literal_length_tree_.Build();
-      distance_tree_.Build();
+      literal_length_tree_.BuildFast();
+      distance_tree_.BuildFast();
+      literal_length_lookup_.Take(literal_length_tree_);
+      distance_lookup_.Take(distance_tree_);
     }
-    const std::int32_t s = literal_length_tree_.DecodeSymbol(bits_);
+    const std::int32_t s = literal_length_lookup_.DecodeSymbol(bits_);
     literal_length_tree_.Count(s);
     if (s < kFirstLengthSymbol) {
       window_.Put(static_cast<std::uint8_t>(s));
@@ -26,7 +28,7 @@ void MemberDecoder::DecodeMember(std::int32_t size, ChunkSink* sink) {
       std::int32_t length = s - (kFirstLengthSymbol - kMinMatchLength);
       if (s == kLongLengthSymbol)
         length = kLongLengthBase + static_cast<std::int32_t>(bits_.ReadBits(kLongLengthBits));
-      const std::int32_t slot = distance_tree_.DecodeSymbol(bits_);
+      const std::int32_t slot = distance_lookup_.DecodeSymbol(bits_);
       distance_tree_.Count(slot);
       const std::int32_t distance =
           (slot << kDistanceLowBits) + static_cast<std::int32_t>(bits_.ReadBits(kDistanceLowBits)) + 1;

@@ -14,6 +14,7 @@
 #include "decode/chunk_sink.hpp"
 #include "decode/code_tree.hpp"
 #include "decode/output_window.hpp"
+#include "decode/symbol_lookup.hpp"
 
 namespace vorrin {
 
@@ -52,6 +53,8 @@ private:
   BitReader bits_;
   CodeTree literal_length_tree_;
   CodeTree distance_tree_;
+  SymbolLookup literal_length_lookup_;
+  SymbolLookup distance_lookup_;
   OutputWindow window_;
 };
 

@@ -8,42 +8,16 @@
 
 namespace vorrin {
 
-namespace {
-
-// Every symbol's code word straight from the tree, reversed as it goes (the first bit,
-// taken at the root, lowest) so that BitWriter can write it as one field. A build numbers
-// each internal node above both its children and makes the root last, so going down from
-// the root visits every parent before its children.
-void TakeCodes(const CodeTree& tree, std::array<std::uint64_t, kCodeSymbols>& fields,
-               std::array<std::uint8_t, kCodeSymbols>& lengths) {
-  const auto& nodes = tree.Nodes();
-  std::array<std::uint64_t, kCodeNodes> field;
-  std::array<std::uint8_t, kCodeNodes> depth;
-  field[kRootNode] = 0;
-  depth[kRootNode] = 0;
-  for (std::size_t n = kRootNode; n >= kCodeSymbols; --n) {
-    const auto zero = static_cast<std::size_t>(nodes[n].Child[0]);
-    const auto one = static_cast<std::size_t>(nodes[n].Child[1]);
-    field[zero] = field[n];
-    field[one] = field[n] | (std::uint64_t{1} << depth[n]);
-    depth[zero] = depth[one] = static_cast<std::uint8_t>(depth[n] + 1);
-  }
-  std::copy_n(field.begin(), kCodeSymbols, fields.begin());
-  std::copy_n(depth.begin(), kCodeSymbols, lengths.begin());
-}
-
-} // namespace
-
 MemberEncoder::MemberEncoder(BitWriter& out) : out_(out) {
   // RebuildDue(0): the first build comes before the first symbol.
   Rebuild();
 }
 
 void MemberEncoder::Rebuild() {
-  literal_length_tree_.Build();
-  distance_tree_.Build();
-  TakeCodes(literal_length_tree_, ll_field_, ll_length_);
-  TakeCodes(distance_tree_, distance_field_, distance_length_);
+  literal_length_tree_.BuildFast();
+  distance_tree_.BuildFast();
+  literal_length_tree_.CodeFields(ll_field_, ll_length_);
+  distance_tree_.CodeFields(distance_field_, distance_length_);
 }
 
 void MemberEncoder::EmitCode(const std::array<std::uint64_t, kCodeSymbols>& fields,

@@ -37,7 +37,9 @@ void RefuseUnsafeName(const std::string& name) {
 void ExtractMembers() {
   RunState& run = Run();
   BlockStream& stream = run.stream;
-  static MemberDecoder decoder(stream, run.faults); // fixed-size state, set up once
+  // Fixed-size state, set up once for the whole extraction. Made at run time so its
+  // initial values do not take room in the program file.
+  static MemberDecoder& decoder = *new MemberDecoder(stream, run.faults);
   static OutputFileSink sink;
   std::string previous;
   stream.ClearEndOfArchive();
@@ -51,6 +53,7 @@ void ExtractMembers() {
     const MemberHeader header = ReadMemberHeader(stream);
     const bool skip = AskOverwrite(name);
     AnnounceMember(name, skip);
+    if (!skip) RefuseUnwritableName(name);
     MakeFolders(FolderPart(name));
     if (!skip) OpenOutputFile(name);
     decoder.DecodeMember(header.size, skip ? nullptr : &sink);

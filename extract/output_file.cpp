@@ -41,16 +41,23 @@ void AnnounceMember(const std::string& name, bool skip) {
 
 namespace {
 
-// A name beside the target that nothing uses yet.
+constexpr std::size_t kTemporaryNameLength = 11; // ~vxNNNN.tmp
+
+// A name beside the target that nothing uses yet. Where the target's folder leaves no room
+// for it within the longest path, it goes to the nearest folder above that does; a target
+// that fits always leaves room in the current folder.
 std::string TemporaryBeside(const std::string& name) {
-  const std::string folder = FolderPart(name);
+  std::string folder = FolderPart(name);
+  while (folder.size() + kTemporaryNameLength > platform::LongestPath())
+    folder = FolderPart(folder.substr(0, folder.size() - 1));
   static constexpr char kHex[] = "0123456789ABCDEF";
-  for (unsigned n = 0;; ++n) {
+  for (unsigned n = 0; n <= 0xFFFFu; ++n) {
     std::string candidate = folder + "~vx";
     for (int shift = 12; shift >= 0; shift -= 4) candidate += kHex[(n >> shift) & 0xFu];
     candidate += ".tmp";
     if (platform::LookUp(candidate.c_str()) == platform::EntryKind::Missing) return candidate;
   }
+  return {}; // every name taken: creating the empty name fails, as a write error
 }
 
 [[noreturn]] void DiscardAndStop() {
@@ -62,9 +69,11 @@ std::string TemporaryBeside(const std::string& name) {
 
 } // namespace
 
-void OpenOutputFile(const std::string& name) {
-  // A name the system cannot take whole fails here; it is never cut to another name.
+void RefuseUnwritableName(const std::string& name) {
   if (name.empty() || name.size() > platform::LongestPath()) WriteErrorStop();
+}
+
+void OpenOutputFile(const std::string& name) {
   RunState& run = Run();
   run.output_file.Create(TemporaryBeside(name));
   if (TakePendingIoError() != 0) WriteErrorStop();

@@ -49,7 +49,8 @@ ErrorCode Delete(const char* path);
 // Sets creation, last-access and last-write times; a 0 leaves that time unchanged.
 // The POSIX backend cannot set a creation time and ignores it.
 ErrorCode SetFileTimes(Handle handle, FileTime creation, FileTime last_access, FileTime last_write);
-// Moves `from` over `to`, replacing an existing file `to` in one step.
+// Moves `from` over `to`, replacing an existing file `to` in one step. An existing `to`
+// that may not be written is refused; under POSIX `from` takes over its permissions.
 ErrorCode ReplaceFile(const char* from, const char* to);
 
 // --- Names and folders -------------------------------------------------------------------

@@ -35,7 +35,10 @@ void RunBeforeExit();
 // process with `number` as its exit code. Safe in a signal handler: no allocation, no stdio.
 [[noreturn]] void ReportRuntimeError(int number, std::uintptr_t place);
 
-// Reports exhausted memory (203) and std::terminate (217) as runtime errors.
-void ReportLanguageFaults();
+// Reports exhausted memory (203) as a runtime error.
+void ReportMemoryExhaustion();
+// Reports std::terminate (217) as a runtime error (POSIX; the Windows programs replace
+// the terminate handler itself).
+void ReportTermination();
 
 } // namespace platform

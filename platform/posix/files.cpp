@@ -103,6 +103,14 @@ ErrorCode ReplaceFile(const char* from, const char* to) {
   if (native_from.Error() != 0) return native_from.Error();
   const posix::NativePath native_to(to);
   if (native_to.Error() != 0) return native_to.Error();
+  // The file replaced hands on what opening it for writing would have kept: one that may
+  // not be written stays as it is, and the new file takes its permissions, so a program
+  // stays a program.
+  struct stat replaced;
+  if (stat(native_to.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
+    if (access(native_to.c_str(), W_OK) == -1) return posix::LastError();
+    if (chmod(native_from.c_str(), replaced.st_mode & 0777) == -1) return posix::LastError();
+  }
   return std::rename(native_from.c_str(), native_to.c_str()) == -1 ? posix::LastError() : 0;
 }
 

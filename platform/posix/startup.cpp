@@ -48,7 +48,8 @@ void ReportSignals() {
 
 void StartUp(void (*before_exit)()) {
   KeepBeforeExit(before_exit);
-  ReportLanguageFaults();
+  ReportMemoryExhaustion();
+  ReportTermination();
   ReportSignals();
 }
 

@@ -75,6 +75,12 @@ ErrorCode Close(Handle handle) {
 ErrorCode Delete(const char* path) { return DeleteFileA(path) ? 0 : win32::LastError(); }
 
 ErrorCode ReplaceFile(const char* from, const char* to) {
+  // A read-only, hidden or system file is refused, as creating it anew over the old one
+  // would be; MoveFileExA by itself replaces such files on some systems.
+  constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const DWORD attributes = GetFileAttributesA(to);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kProtected) != 0)
+    return ERROR_ACCESS_DENIED;
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) ? 0 : win32::LastError();
 }
 

@@ -48,7 +48,7 @@ void StartUp(void (*before_exit)()) {
   LoadDllsFromTheSystemFolderOnly();
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   SetUnhandledExceptionFilter(OnUnhandledException);
-  ReportLanguageFaults();
+  ReportMemoryExhaustion(); // terminate: see program/small_runtime.cpp
 }
 
 void EndProcess(int exit_code) {

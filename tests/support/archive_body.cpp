@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "encode/lz77_parser.hpp"
+
 namespace vorrin::test {
 
 void ArchiveBody::AppendName(std::string_view name) {
@@ -22,6 +24,26 @@ ArchiveBody& ArchiveBody::FileRecord(std::string_view name, const FileTimes& tim
   AppendName(name);
   AppendMemberHeader(bytes_, MemberHeader{times, size});
   bytes_.insert(bytes_.end(), coded_data.begin(), coded_data.end());
+  return *this;
+}
+
+ArchiveBody& ArchiveBody::Member(std::string_view name, const FileTimes& times, std::string_view contents) {
+  AppendName(name);
+  return Contents(times, contents);
+}
+
+ArchiveBody& ArchiveBody::CodedName(std::string_view coded, std::string_view decoded) {
+  bytes_.insert(bytes_.end(), coded.begin(), coded.end());
+  bytes_.push_back(0);
+  previous_ = decoded;
+  return *this;
+}
+
+ArchiveBody& ArchiveBody::Contents(const FileTimes& times, std::string_view contents) {
+  AppendMemberHeader(bytes_, MemberHeader{times, static_cast<std::int32_t>(contents.size())});
+  const auto* plain = reinterpret_cast<const std::uint8_t*>(contents.data());
+  const std::vector<std::uint8_t> coded = CompressMember(std::span(plain, contents.size()));
+  bytes_.insert(bytes_.end(), coded.begin(), coded.end());
   return *this;
 }
 

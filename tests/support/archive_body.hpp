@@ -20,6 +20,13 @@ public:
   // (none for a size of 0 or less).
   ArchiveBody& FileRecord(std::string_view name, const FileTimes& times, std::int32_t size,
                           std::span<const std::uint8_t> coded_data = {});
+  // A file record whose data is `contents` coded by the archive tool's own encoder.
+  ArchiveBody& Member(std::string_view name, const FileTimes& times, std::string_view contents);
+  // A name exactly as given (the terminating 0 is added), e.g. a shared-prefix form that
+  // the name coder never chooses; `decoded` is what it stands for, the next name's previous.
+  ArchiveBody& CodedName(std::string_view coded, std::string_view decoded);
+  // The rest of a file record after its name: times, size and `contents` coded.
+  ArchiveBody& Contents(const FileTimes& times, std::string_view contents);
   // Any bytes, e.g. a record that is cut short.
   ArchiveBody& Raw(std::string_view bytes);
 

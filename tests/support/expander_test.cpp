@@ -23,6 +23,8 @@ void ExpanderTest::SetUp() {
 
 RunnerKind ExpanderTest::Runner() { return ConfiguredSetup()->runner; }
 
+const std::filesystem::path& ExpanderTest::ExpanderPath() { return ConfiguredSetup()->expander; }
+
 const std::vector<std::uint8_t>& ExpanderTest::Core() {
   static const std::vector<std::uint8_t> core = [] {
     const std::string bytes = ReadFileBytes(ConfiguredSetup()->expander);
@@ -44,9 +46,11 @@ SfxFile ExpanderTest::WriteSfx(const SfxSpec& spec) {
   return file;
 }
 
-RunResult ExpanderTest::Run(const StandardInput& input) {
+RunResult ExpanderTest::Run(const StandardInput& input) { return RunIn(Dir(), input); }
+
+RunResult ExpanderTest::RunIn(const std::filesystem::path& working_dir, const StandardInput& input) {
   static const ProcessRunner runner(ConfiguredSetup()->runner);
-  return runner.Run(SfxPath(), Dir(), input);
+  return runner.Run(SfxPath(), working_dir, input);
 }
 
 void ExpanderTest::ExpectRun(const RunResult& result, const std::string& out, int exit_code) {

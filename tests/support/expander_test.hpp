@@ -34,6 +34,8 @@ protected:
   const std::filesystem::path& Dir() const { return dir_->path(); }
   std::filesystem::path SfxPath() const { return Dir() / "sfx.exe"; }
   static RunnerKind Runner();
+  // The built expander under test; its build's other programs stand beside it.
+  static const std::filesystem::path& ExpanderPath();
 
   // The expander's own bytes: by themselves they are a bare core program.
   static const std::vector<std::uint8_t>& Core();
@@ -44,6 +46,8 @@ protected:
 
   // Runs sfx.exe in the folder.
   RunResult Run(const StandardInput& input);
+  // Runs sfx.exe with another folder (inside the test's folder) as its current directory.
+  RunResult RunIn(const std::filesystem::path& working_dir, const StandardInput& input);
   // The console bytes and the exit code, with standard error shown on a mismatch.
   static void ExpectRun(const RunResult& result, const std::string& out, int exit_code);
 

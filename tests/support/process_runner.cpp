@@ -25,7 +25,8 @@ const char* NameOf(RunnerKind kind) {
 }
 
 RunResult ProcessRunner::Run(const std::filesystem::path& program,
-                             const std::filesystem::path& dir, const StandardInput& input) const {
+                             const std::filesystem::path& dir, const StandardInput& input,
+                             const std::string& argument) const {
   // The streams live outside `dir`, so the program's folder holds only what it made itself.
   TempDir io("vorrin-run");
   const auto in = io.path() / "stdin";
@@ -41,7 +42,8 @@ RunResult ProcessRunner::Run(const std::filesystem::path& program,
   // The subshell's standard input is shared with the program, so whatever the program did
   // not read is still there for `cat` afterwards.
   const std::string command =
-      "cd " + ShellQuote(dir) + " && ( " + launch + ShellQuote(program) + " >" + ShellQuote(out) +
+      "cd " + ShellQuote(dir) + " && ( " + launch + ShellQuote(program) +
+      (argument.empty() ? std::string() : " " + ShellQuote(argument)) + " >" + ShellQuote(out) +
       " 2>" + ShellQuote(err) + "; echo $? >" + ShellQuote(rc) + "; cat >" + ShellQuote(rest) +
       " ) <" + (input ? ShellQuote(in) : std::string("/dev/null"));
   std::system(command.c_str());

@@ -34,8 +34,9 @@ public:
   // Runs `program` (an absolute path) with `dir` as its working directory and waits for it.
   // Nothing is copied or placed in `dir`. A run that hangs is ended after five minutes.
   // Throws std::runtime_error when the run could not be started at all.
+  // `argument`, when given, is the one command-line argument.
   RunResult Run(const std::filesystem::path& program, const std::filesystem::path& dir,
-                const StandardInput& input) const;
+                const StandardInput& input, const std::string& argument = {}) const;
 
 private:
   RunnerKind kind_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -171,6 +172,28 @@ TEST_F(PosixPlatform, ReplaceFileMovesOverAnExistingFile) {
   EXPECT_EQ(test::ReadFileText("old"), "new");
   EXPECT_FALSE(fs::exists("sub/new"));
   EXPECT_NE(platform::ReplaceFile("sub\\new", "old"), 0);
+}
+
+TEST_F(PosixPlatform, ReplaceFileHandsOnThePermissionsOfTheFileReplaced) {
+  test::WriteFileText("new", "new");
+  test::WriteFileText("program", "old program");
+  const auto program = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec;
+  fs::permissions("program", program);
+  ASSERT_EQ(platform::ReplaceFile("new", "program"), 0);
+  EXPECT_EQ(test::ReadFileText("program"), "new");
+  EXPECT_EQ(fs::status("program").permissions(), program);
+}
+
+// Replacing is refused exactly where opening the file for writing would be (a privileged
+// user may write a read-only file, and replace it too).
+TEST_F(PosixPlatform, ReplaceFileLeavesAFileThatMayNotBeWritten) {
+  test::WriteFileText("new", "new");
+  test::WriteFileText("read_only", "old");
+  fs::permissions("read_only", fs::perms::owner_read);
+  const bool writable = static_cast<bool>(std::ofstream("read_only", std::ios::app));
+  EXPECT_EQ(platform::ReplaceFile("new", "read_only") == 0, writable);
+  EXPECT_EQ(test::ReadFileText("read_only"), writable ? "new" : "old");
+  EXPECT_EQ(fs::exists("new"), !writable);
 }
 
 TEST_F(PosixPlatform, PathsLongerThanTheLimitFailWhole) {

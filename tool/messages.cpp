@@ -1,0 +1,21 @@
+#include "tool/messages.hpp"
+
+#include <iostream>
+
+namespace vorrin {
+
+void PrintResult(const CommonOptions& options, const std::string& line) {
+  if (!options.quiet) std::cout << line << '\n' << std::flush;
+}
+
+void PrintDetail(const CommonOptions& options, const std::string& line) {
+  if (options.verbose && !options.quiet) std::cout << line << '\n' << std::flush;
+}
+
+void PrintWarning(const CommonOptions& options, const std::string& line) {
+  if (!options.quiet) std::cerr << "vorrin: warning: " << line << '\n' << std::flush;
+}
+
+void PrintError(const std::string& line) { std::cerr << "vorrin: " << line << '\n' << std::flush; }
+
+} // namespace vorrin
