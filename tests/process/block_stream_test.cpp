@@ -16,11 +16,11 @@ namespace {
 constexpr std::size_t kData = 4096;
 constexpr FileTimes kTimes{132223104000000000, 132223104000000000, 132223104000000000}; // 2020-01-01
 
-SfxSpec Unprotected(const ArchiveBody& body, const SfxFaults& faults = {}) {
-  SfxSpec spec;
-  spec.body = body.bytes();
-  spec.faults = faults;
-  return spec;
+SfxPlan Unprotected(const ArchiveBody& body, const SfxFaults& faults = {}) {
+  SfxPlan plan;
+  plan.body = body.bytes();
+  plan.faults = faults;
+  return plan;
 }
 
 template <typename Case>

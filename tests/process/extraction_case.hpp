@@ -47,11 +47,11 @@ class ExtractionTest : public ExpanderTest {
 protected:
   void Expect(const ExtractionCase& c) {
     WriteTree(Dir(), c.before);
-    SfxSpec spec;
-    spec.body = c.body.bytes();
-    spec.faults = c.faults;
-    spec.launch_name = c.launch_name;
-    WriteSfx(spec);
+    SfxPlan plan;
+    plan.body = c.body.bytes();
+    plan.faults = c.faults;
+    plan.launch_name = c.launch_name;
+    WriteSfx(plan);
     const RunResult run = RunIn(Dir() / c.working_dir, c.input);
     ExpectRun(run, kBanner + c.out, c.exit_code);
     EXPECT_EQ(ReadTree(Dir()), c.after);

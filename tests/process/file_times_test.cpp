@@ -61,13 +61,13 @@ TEST_P(StoredTimes, AreTheTimesOfTheWrittenFiles) {
   // after the last write.
   const std::vector<std::uint8_t> big = SampleBinary(100000, 3);
   const std::vector<std::string> names = {"empty.txt", "small.txt", "d/big.bin"};
-  SfxSpec spec;
-  spec.body = ArchiveBody()
+  SfxPlan plan;
+  plan.body = ArchiveBody()
                   .FileRecord("empty.txt", times, 0)
                   .Member("small.txt", times, "small")
                   .Member("d\\big.bin", times, std::string(big.begin(), big.end()))
                   .bytes();
-  WriteSfx(spec);
+  WriteSfx(plan);
   const WindowsTime start = WindowsTimeNow();
   const RunResult run = Run("\r\n");
   const WindowsTime end = WindowsTimeNow();

@@ -75,10 +75,10 @@ protected:
   }
 
   RunResult RunLaunching(const std::string& launch_name, const ArchiveBody& body, const StandardInput& input) {
-    SfxSpec spec;
-    spec.body = body.bytes();
-    spec.launch_name = launch_name;
-    WriteSfx(spec);
+    SfxPlan plan;
+    plan.body = body.bytes();
+    plan.launch_name = launch_name;
+    WriteSfx(plan);
     return Run(input);
   }
 };

@@ -78,9 +78,9 @@ protected:
   void TearDown() override { RemoveFolders(); }
 
   RunResult ExpandOne(const std::string& name) {
-    SfxSpec spec;
-    spec.body = ArchiveBody().Member(name, kTimes, "contents").bytes();
-    WriteSfx(spec);
+    SfxPlan plan;
+    plan.body = ArchiveBody().Member(name, kTimes, "contents").bytes();
+    WriteSfx(plan);
     return Run("\r\n");
   }
 
@@ -123,9 +123,9 @@ TEST_F(LongName, OneByteLongerIsAWriteErrorAndMakesNothing) {
 
 // A record whose name decodes to nothing has no file to go to.
 TEST_F(LongName, EmptyIsAWriteErrorToo) {
-  SfxSpec spec;
-  spec.body = ArchiveBody().FolderEntry("d\\.").CodedName("", "").Contents(kTimes, "x").bytes();
-  WriteSfx(spec);
+  SfxPlan plan;
+  plan.body = ArchiveBody().FolderEntry("d\\.").CodedName("", "").Contents(kTimes, "x").bytes();
+  WriteSfx(plan);
   const RunResult run = Run("\r\n");
   ExpectRun(run, kBanner + ExpandingStart("") + kFileWriteError + kPressEnter, 2);
   EXPECT_EQ(Listing(), "d d\n");

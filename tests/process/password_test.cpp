@@ -81,11 +81,11 @@ TEST_P(Password, IsAskedCheckedAndUsedAsTheKey) {
   const PasswordCase& c = GetParam();
   ArchiveBody body = FolderEntriesOfSize(10000);
   body.FileRecord(kLastFile, {132223104000000000, 132223104000000000, 132223104000000000}, 0);
-  SfxSpec spec;
-  spec.password = c.password;
-  spec.password_flag = c.flag;
-  spec.body = body.bytes();
-  const SfxFile file = WriteSfx(spec);
+  SfxPlan plan;
+  plan.password = c.password;
+  plan.password_flag = c.flag;
+  plan.body = body.bytes();
+  const SfxFile file = WriteSfx(plan);
   ASSERT_EQ(file.blocks.size(), 3u);
 
   std::string prompts;

@@ -63,11 +63,11 @@ class LengthMismatch : public ExpanderTest, public ::testing::WithParamInterface
 
 TEST_P(LengthMismatch, ShowsItsMessageWaitsForEnterAndRefuses) {
   const LengthCase& c = GetParam();
-  SfxSpec spec;
-  spec.comment = "abc";
-  spec.body = OneFolder();
-  spec.faults = c.faults;
-  WriteSfx(spec);
+  SfxPlan plan;
+  plan.comment = "abc";
+  plan.body = OneFolder();
+  plan.faults = c.faults;
+  WriteSfx(plan);
   const RunResult run = Run(c.input);
   ExpectRun(run, kBanner + c.message, 1);
   EXPECT_EQ(run.unread_input, "") << "Enter was not awaited";
@@ -98,10 +98,10 @@ class Comment : public ExpanderTest, public ::testing::WithParamInterface<Commen
 
 TEST_P(Comment, IsShownAndTheRunNeedsNoInput) {
   const CommentCase& c = GetParam();
-  SfxSpec spec;
-  spec.comment = c.comment;
-  spec.body = OneFolder();
-  WriteSfx(spec);
+  SfxPlan plan;
+  plan.comment = c.comment;
+  plan.body = OneFolder();
+  WriteSfx(plan);
   const RunResult run = Run("\r\n");
   ExpectRun(run, kBanner + c.shown, 0);
   EXPECT_EQ(run.unread_input, "\r\n") << "an unprotected archive reads no input";

@@ -40,8 +40,8 @@ void ExpanderTest::WriteSfx(std::span<const std::uint8_t> bytes) {
                                               perms::others_read | perms::others_exec);
 }
 
-SfxFile ExpanderTest::WriteSfx(const SfxSpec& spec) {
-  SfxFile file = BuildSfx(Core(), spec);
+SfxFile ExpanderTest::WriteSfx(const SfxPlan& plan) {
+  SfxFile file = BuildSfx(Core(), plan);
   WriteSfx(file.bytes);
   return file;
 }

@@ -42,7 +42,7 @@ protected:
 
   void WriteSfx(std::span<const std::uint8_t> bytes);
   // Builds the file around the expander's bytes, writes it and returns its layout.
-  SfxFile WriteSfx(const SfxSpec& spec);
+  SfxFile WriteSfx(const SfxPlan& plan);
 
   // Runs sfx.exe in the folder.
   RunResult Run(const StandardInput& input);

@@ -11,13 +11,13 @@ namespace vorrin::test {
 
 namespace {
 
-Preamble MakePreamble(const SfxSpec& spec) {
+Preamble MakePreamble(const SfxPlan& plan) {
   Preamble preamble;
-  preamble.comment = spec.comment;
-  preamble.launch_name = spec.launch_name;
-  if (spec.password) {
-    preamble.password = MakePasswordRecord(*spec.password, spec.password_flag);
-    if (spec.check_word) preamble.password.check_word = *spec.check_word;
+  preamble.comment = plan.comment;
+  preamble.launch_name = plan.launch_name;
+  if (plan.password) {
+    preamble.password = MakePasswordRecord(*plan.password, plan.password_flag);
+    if (plan.check_word) preamble.password.check_word = *plan.check_word;
   }
   return preamble;
 }
@@ -72,26 +72,26 @@ SfxFaults SfxFaults::Append(std::string bytes) {
   return faults;
 }
 
-SfxFile BuildSfx(std::span<const std::uint8_t> stub, const SfxSpec& spec) {
-  if (spec.password && spec.password_flag == 0)
+SfxFile BuildSfx(std::span<const std::uint8_t> stub, const SfxPlan& plan) {
+  if (plan.password && plan.password_flag == 0)
     throw std::invalid_argument("a protected archive needs a non-zero password flag");
-  Preamble preamble = MakePreamble(spec);
+  Preamble preamble = MakePreamble(plan);
   // The total is stored before it is known; the preamble's length does not depend on it.
   const std::size_t preamble_size = EncodePreamble(preamble).size();
 
   MemorySink blocks;
-  const std::string key = spec.password.value_or("");
+  const std::string key = plan.password.value_or("");
   BlockWriter writer(blocks, std::span(reinterpret_cast<const std::uint8_t*>(key.data()), key.size()));
-  writer.Put(spec.body);
+  writer.Put(plan.body);
   writer.Finish();
 
   SfxFile file;
   file.archive_offset = stub.size();
   file.blocks_offset = stub.size() + preamble_size;
-  file.blocks = PlaceBlocks(file.blocks_offset, spec.body.size());
+  file.blocks = PlaceBlocks(file.blocks_offset, plan.body.size());
   const auto length = static_cast<std::int64_t>(file.blocks_offset + blocks.bytes.size());
-  file.stored_total_size = spec.faults.stored_total_size.value_or(
-      static_cast<std::int32_t>(length + spec.faults.stored_total_size_delta));
+  file.stored_total_size = plan.faults.stored_total_size.value_or(
+      static_cast<std::int32_t>(length + plan.faults.stored_total_size_delta));
   preamble.stored_total_size = file.stored_total_size;
 
   file.bytes.assign(stub.begin(), stub.end());
@@ -99,7 +99,7 @@ SfxFile BuildSfx(std::span<const std::uint8_t> stub, const SfxSpec& spec) {
   file.bytes.insert(file.bytes.end(), preamble_bytes.begin(), preamble_bytes.end());
   file.bytes.insert(file.bytes.end(), blocks.bytes.begin(), blocks.bytes.end());
 
-  const SfxFaults& faults = spec.faults;
+  const SfxFaults& faults = plan.faults;
   for (std::size_t k : faults.checks_low_byte_first) {
     const BlockPlace& block = file.blocks.at(k);
     const std::size_t check = block.offset + block.data_size;

@@ -35,7 +35,7 @@ struct SfxFaults {
   static SfxFaults Append(std::string bytes);
 };
 
-struct SfxSpec {
+struct SfxPlan {
   std::string comment;
   std::string launch_name;
   std::optional<std::string> password; // set: a protected archive enciphered with it
@@ -58,6 +58,6 @@ struct SfxFile {
   std::int32_t stored_total_size = 0;
 };
 
-SfxFile BuildSfx(std::span<const std::uint8_t> stub, const SfxSpec& spec);
+SfxFile BuildSfx(std::span<const std::uint8_t> stub, const SfxPlan& plan);
 
 } // namespace vorrin::test

@@ -32,7 +32,7 @@ std::string Noise(std::size_t size) {
 
 // Folder entries, a prefix that takes a folder entry's full stop, a count larger than the
 // previous name, a record 2A k 00, sizes 0 and negative, and data over several blocks.
-SfxSpec FixtureSpec() {
+SfxPlan FixtureSpec() {
   const FileTimes t{130000000000000000, 130000000000000001, 130000000000000002};
   ArchiveBody body;
   body.FolderEntry("x\\.")
@@ -41,16 +41,16 @@ SfxSpec FixtureSpec() {
       .Member("x\\big.txt", t, Noise(20000))
       .FileRecord("empty.txt", t, 0)
       .FileRecord("negative.txt", t, -5);
-  SfxSpec spec;
-  spec.comment = "fixture";
-  spec.body = body.bytes();
-  return spec;
+  SfxPlan plan;
+  plan.comment = "fixture";
+  plan.body = body.bytes();
+  return plan;
 }
 
 class ExpanderFixtureTest : public ::testing::Test {
 protected:
-  void Write(const SfxSpec& spec) {
-    const SfxFile file = BuildSfx(Expander(), spec);
+  void Write(const SfxPlan& plan) {
+    const SfxFile file = BuildSfx(Expander(), plan);
     WriteFileText(dir.path() / "sfx.exe", std::string(file.bytes.begin(), file.bytes.end()));
   }
   Outcome Tool(const std::string& arguments) { return RunTool(arguments, dir.path()); }
@@ -74,9 +74,9 @@ TEST_F(ExpanderFixtureTest, ListsAndTestsWhatTheExpanderTakes) {
 }
 
 TEST_F(ExpanderFixtureTest, TestsAProtectedFixtureWithItsPassword) {
-  SfxSpec spec = FixtureSpec();
-  spec.password = "abcde";
-  Write(spec);
+  SfxPlan plan = FixtureSpec();
+  plan.password = "abcde";
+  Write(plan);
   WriteFileText(dir.path() / "pw", "abcde\n");
   const Outcome tested = Tool("test sfx.exe --password-file pw");
   EXPECT_EQ(tested.code, 0) << tested.err;
@@ -92,9 +92,9 @@ class ExpanderFixtureFaultTest : public ExpanderFixtureTest,
                                  public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(ExpanderFixtureFaultTest, RefusesWhatTheExpanderRefuses) {
-  SfxSpec spec = FixtureSpec();
-  spec.faults = GetParam().faults;
-  Write(spec);
+  SfxPlan plan = FixtureSpec();
+  plan.faults = GetParam().faults;
+  Write(plan);
   const Outcome tested = Tool("test sfx.exe");
   EXPECT_NE(tested.code, 0);
   EXPECT_NE(tested.err.find(GetParam().message), std::string::npos) << tested.err;

@@ -47,11 +47,11 @@ private:
 
 const std::vector<std::uint8_t> kStub(777, 0xCC);
 
-SfxSpec Spec(const std::vector<std::uint8_t>& body, const SfxFaults& faults = {}) {
-  SfxSpec spec;
-  spec.body = body;
-  spec.faults = faults;
-  return spec;
+SfxPlan Plan(const std::vector<std::uint8_t>& body, const SfxFaults& faults = {}) {
+  SfxPlan plan;
+  plan.body = body;
+  plan.faults = faults;
+  return plan;
 }
 
 std::vector<std::uint8_t> Counting(std::size_t size) {
@@ -102,13 +102,13 @@ class SfxLayout : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(SfxLayout, ReadsBackAsBuilt) {
   const LayoutCase& c = GetParam();
-  SfxSpec spec;
-  spec.comment = "note\r\n";
-  spec.launch_name = "run.exe";
-  spec.password = c.password;
-  spec.password_flag = 0x3C;
-  spec.body = Counting(c.body_size);
-  const SfxFile file = BuildSfx(kStub, spec);
+  SfxPlan plan;
+  plan.comment = "note\r\n";
+  plan.launch_name = "run.exe";
+  plan.password = c.password;
+  plan.password_flag = 0x3C;
+  plan.body = Counting(c.body_size);
+  const SfxFile file = BuildSfx(kStub, plan);
 
   EXPECT_EQ(std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.begin() + 777), kStub);
   EXPECT_EQ(file.archive_offset, 777u);
@@ -132,7 +132,7 @@ TEST_P(SfxLayout, ReadsBackAsBuilt) {
     EXPECT_EQ(back.preamble.password.check_word, MakePasswordRecord(*c.password, 1).check_word);
   }
   ASSERT_FALSE(back.fault.has_value()) << "block " << back.fault->block;
-  EXPECT_EQ(back.body, spec.body);
+  EXPECT_EQ(back.body, plan.body);
   EXPECT_EQ(back.end_of_archive_at_last_byte, c.body_size > 0);
 }
 
@@ -152,9 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SfxKeyStream, RunsOnAcrossBlocksAndSkipsTheChecks) {
   const std::string key = "abcde";
   const std::vector<std::uint8_t> body = Counting(5000);
-  SfxSpec spec = Spec(body);
-  spec.password = key;
-  const SfxFile file = BuildSfx(kStub, spec);
+  SfxPlan plan = Plan(body);
+  plan.password = key;
+  const SfxFile file = BuildSfx(kStub, plan);
   const auto stored = file.bytes[file.blocks[1].offset];
   EXPECT_EQ(stored ^ static_cast<std::uint8_t>(key[1]), body[4096]);
   EXPECT_NE(stored ^ static_cast<std::uint8_t>(key[0]), body[4096]);
@@ -162,25 +162,25 @@ TEST(SfxKeyStream, RunsOnAcrossBlocksAndSkipsTheChecks) {
 
 TEST(SfxFaults, StoredTotalFollowsTheKnobs) {
   const std::vector<std::uint8_t> body = Counting(100);
-  const auto intact = BuildSfx(kStub, Spec(body));
+  const auto intact = BuildSfx(kStub, Plan(body));
   const auto length = static_cast<std::int32_t>(intact.bytes.size());
-  EXPECT_EQ(BuildSfx(kStub, Spec(body, SfxFaults::StoredTotalDelta(1))).stored_total_size, length + 1);
-  EXPECT_EQ(BuildSfx(kStub, Spec(body, SfxFaults::StoredTotal(-5))).stored_total_size, -5);
+  EXPECT_EQ(BuildSfx(kStub, Plan(body, SfxFaults::StoredTotalDelta(1))).stored_total_size, length + 1);
+  EXPECT_EQ(BuildSfx(kStub, Plan(body, SfxFaults::StoredTotal(-5))).stored_total_size, -5);
 
-  const auto cut = BuildSfx(kStub, Spec(body, SfxFaults::Cut(3)));
+  const auto cut = BuildSfx(kStub, Plan(body, SfxFaults::Cut(3)));
   EXPECT_EQ(cut.bytes.size(), intact.bytes.size() - 3);
   EXPECT_EQ(cut.stored_total_size, length);
-  const auto longer = BuildSfx(kStub, Spec(body, SfxFaults::Append("xy")));
+  const auto longer = BuildSfx(kStub, Plan(body, SfxFaults::Append("xy")));
   EXPECT_EQ(longer.bytes.size(), intact.bytes.size() + 2);
   EXPECT_EQ(longer.stored_total_size, length);
 }
 
 TEST(SfxFaults, DamageLandsInTheNamedBlock) {
   const std::vector<std::uint8_t> body = Counting(10000);
-  const auto intact = BuildSfx(kStub, Spec(body));
+  const auto intact = BuildSfx(kStub, Plan(body));
   for (std::size_t k = 0; k < 3; ++k) {
     SCOPED_TRACE(k);
-    const auto flipped = BuildSfx(kStub, Spec(body, SfxFaults::Flip({k, 100, 2})));
+    const auto flipped = BuildSfx(kStub, Plan(body, SfxFaults::Flip({k, 100, 2})));
     EXPECT_EQ(flipped.bytes[flipped.blocks[k].offset + 100], intact.bytes[intact.blocks[k].offset + 100] ^ 4);
     const Readback back = ReadBack(flipped, body.size(), "");
     ASSERT_TRUE(back.fault.has_value());
@@ -188,7 +188,7 @@ TEST(SfxFaults, DamageLandsInTheNamedBlock) {
     EXPECT_EQ(back.fault->block, static_cast<std::int64_t>(k));
     EXPECT_EQ(back.body.size(), k * 4096) << "bytes of earlier blocks only";
 
-    const auto swapped = BuildSfx(kStub, Spec(body, SfxFaults::CheckLowByteFirst(k)));
+    const auto swapped = BuildSfx(kStub, Plan(body, SfxFaults::CheckLowByteFirst(k)));
     const std::size_t check = swapped.blocks[k].offset + swapped.blocks[k].data_size;
     EXPECT_EQ(swapped.bytes[check], intact.bytes[check + 1]);
     EXPECT_EQ(swapped.bytes[check + 1], intact.bytes[check]);
@@ -199,7 +199,7 @@ TEST(SfxBody, RecordsReadBackAsCoded) {
   ArchiveBody body = FolderEntriesOfSize(12);
   body.FileRecord("d\\a.txt", {1, 2, 3}, 2, std::vector<std::uint8_t>{0xAB, 0xCD});
   body.FolderEntry("d\\b\\.");
-  const SfxFile file = BuildSfx(kStub, Spec(body.bytes()));
+  const SfxFile file = BuildSfx(kStub, Plan(body.bytes()));
 
   ThrowingFaults faults;
   FileBytes source(file.bytes, file.blocks_offset);
