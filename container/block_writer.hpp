@@ -9,16 +9,9 @@
 #include <vector>
 
 #include "container/block_stream.hpp"
+#include "container/byte_sink.hpp"
 
 namespace vorrin {
-
-class ByteSink {
-public:
-  virtual void Write(const std::uint8_t* data, std::size_t count) = 0;
-
-protected:
-  ~ByteSink() = default;
-};
 
 // Collects everything in memory; for tests and small archives.
 class MemorySink final : public ByteSink {

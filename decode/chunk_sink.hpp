@@ -1,18 +1,11 @@
-// Where a member's decoded bytes go. The expander's sink writes to the output file and
-// ends the run itself when a write fails, so a call that returns has written everything.
+// Where a member's decoded bytes go, in the window's chunks. The expander's sink writes to
+// the output file and ends the run itself when a write fails.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include "container/byte_sink.hpp"
 
 namespace vorrin {
 
-class ChunkSink {
-public:
-  virtual void Write(const std::uint8_t* data, std::size_t count) = 0;
-
-protected:
-  ~ChunkSink() = default;
-};
+using ChunkSink = ByteSink;
 
 } // namespace vorrin
