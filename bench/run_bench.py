@@ -8,7 +8,7 @@ Beside them: gzip -9, and deflate level 9 held to the same 8 KiB window as our f
 against gzip -6 as whole processes, output thrown away, runs interleaved, median taken.
 
 usage: bench/run_bench.py [CORPUS_DIR] [--runs N] [--compress-file PATH]
-  CORPUS_DIR defaults to /work/shared/bench-corpus. Without --compress-file the native
+  CORPUS_DIR defaults to ../shared/bench-corpus beside the source tree. Without --compress-file the native
   preset's build/native/bench/compress_file is built (if needed) and used.
 """
 
@@ -99,7 +99,8 @@ def print_table(rows):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("corpus", nargs="?", default="/work/shared/bench-corpus")
+    parser.add_argument("corpus", nargs="?",
+                        default=os.path.join(os.path.dirname(SOURCE_DIR), "shared", "bench-corpus"))
     parser.add_argument("--runs", type=int, default=5, help="timed runs of each side (median taken)")
     parser.add_argument("--compress-file", help="the compress_file program to measure")
     args = parser.parse_args()
