@@ -7,6 +7,7 @@
 
 #include "tests/support/archive_body.hpp"
 #include "tests/support/file_text.hpp"
+#include "tests/support/sample_data.hpp"
 #include "tests/support/sfx_builder.hpp"
 #include "tests/support/temp_dir.hpp"
 #include "tests/tool/tool_run.hpp"
@@ -21,13 +22,8 @@ std::vector<std::uint8_t> Expander() {
 
 // Data that does not compress, so the member spans several blocks.
 std::string Noise(std::size_t size) {
-  std::string text;
-  std::uint32_t seed = 7;
-  while (text.size() < size) {
-    seed = seed * 1664525u + 1013904223u;
-    text += static_cast<char>(seed >> 24);
-  }
-  return text;
+  const std::vector<std::uint8_t> bytes = SampleData(DataKind::Random, size, 7);
+  return {bytes.begin(), bytes.end()};
 }
 
 // Folder entries, a prefix that takes a folder entry's full stop, a count larger than the
