@@ -41,10 +41,6 @@ public:
   }
   // Plain bytes taken so far.
   std::int64_t PlainCount() const { return emitted_ + count_; }
-  // Archive bytes the blocks take for `plain` plain bytes.
-  static std::int64_t EncodedSize(std::int64_t plain) {
-    return plain + 2 * ((plain + kBlockDataSize - 1) / kBlockDataSize);
-  }
 
 private:
   void EmitBlock();

@@ -34,11 +34,6 @@ void DriverFile::SeekTo(std::int32_t position) {
   if (CheckOpen()) SetPendingIoError(platform::SeekTo(handle_, position));
 }
 
-void DriverFile::ReadExact(std::uint8_t* buffer, std::uint32_t count) {
-  std::uint32_t got = 0;
-  if (ReadUpTo(buffer, count, got) && got != count) SetPendingIoError(kReadShort);
-}
-
 bool DriverFile::ReadUpTo(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& got) {
   if (!CheckOpen()) return false;
   std::uint32_t done = 0;

@@ -19,8 +19,6 @@ public:
   const std::string& path() const { return path_; }
 
   void SeekTo(std::int32_t position);
-  // Fails when fewer than `count` bytes arrive.
-  void ReadExact(std::uint8_t* buffer, std::uint32_t count);
   // False on failure; `got` is then left as it was.
   bool ReadUpTo(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& got);
   void WriteExact(const std::uint8_t* buffer, std::uint32_t count);

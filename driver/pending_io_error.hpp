@@ -8,7 +8,6 @@ namespace vorrin {
 
 // The expander's own codes, beside the system's. Only zero or not zero matters.
 enum OwnIoError : std::int32_t {
-  kReadShort = 100,        // a read moved fewer bytes than asked
   kWriteShort = 101,       // a write moved fewer bytes than asked
   kFileNotOpen = 103,
   kInputNotOpen = 104,

@@ -44,6 +44,14 @@ FileTree ReadTree(const fs::path& root, const std::set<std::string>& left_out) {
   return tree;
 }
 
+std::map<std::string, std::string> FilesUnder(const fs::path& root) {
+  std::map<std::string, std::string> files;
+  if (!fs::exists(root)) return files;
+  for (const auto& [name, entry] : ReadTree(root, {}))
+    if (!entry.folder) files[name] = entry.contents;
+  return files;
+}
+
 void WriteTree(const fs::path& root, const FileTree& tree) {
   for (const auto& [name, entry] : tree) {
     const fs::path path = root / name;

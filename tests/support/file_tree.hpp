@@ -33,6 +33,9 @@ inline TreeEntry File(std::string contents, WindowsTime last_write) {
 
 // Everything under `root`; the names in `left_out` (at the top level only) are not listed.
 FileTree ReadTree(const std::filesystem::path& root, const std::set<std::string>& left_out = {"sfx.exe"});
+// The files alone under `root` (none when it does not exist), each with its bytes: for
+// checking that a failed run left nothing behind.
+std::map<std::string, std::string> FilesUnder(const std::filesystem::path& root);
 // Makes the folders and files of `tree` under `root`, each file with its last-write time.
 void WriteTree(const std::filesystem::path& root, const FileTree& tree);
 

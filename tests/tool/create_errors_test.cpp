@@ -7,7 +7,7 @@
 #include "tests/support/file_text.hpp"
 #include "tests/support/temp_dir.hpp"
 #include "tests/tool/tool_run.hpp"
-#include "tests/tool/tree_snapshot.hpp"
+#include "tests/support/file_tree.hpp"
 
 namespace fs = std::filesystem;
 

@@ -10,7 +10,7 @@
 #include "tests/support/temp_dir.hpp"
 #include "tests/support/wine_prefix.hpp"
 #include "tests/tool/tool_run.hpp"
-#include "tests/tool/tree_snapshot.hpp"
+#include "tests/support/file_tree.hpp"
 
 namespace fs = std::filesystem;
 
@@ -79,7 +79,7 @@ TEST_P(RoundTripTest, GivesBackTheSameTree) {
                        work.path());
   }
   ASSERT_EQ(unpacked.code, 0) << unpacked.out << unpacked.err;
-  EXPECT_EQ(Snapshot(work.path() / "unpacked" / "tree"), Snapshot(work.path() / "tree"));
+  EXPECT_EQ(ReadTree(work.path() / "unpacked" / "tree", {}), ReadTree(work.path() / "tree", {}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,7 +108,7 @@ TEST(WindowsRoundTrip, Win64ExpanderGivesBackTheSameTree) {
   const Outcome unpacked = RunShell(WinePrefix::Shared().Environment() + kWineLoader + " ../out.exe",
                                     work.path() / "unpacked");
   ASSERT_EQ(unpacked.code, 0) << unpacked.out << unpacked.err;
-  EXPECT_EQ(Snapshot(work.path() / "unpacked" / "tree"), Snapshot(work.path() / "tree"));
+  EXPECT_EQ(ReadTree(work.path() / "unpacked" / "tree", {}), ReadTree(work.path() / "tree", {}));
 }
 
 TEST(Create, SameInputsGiveTheSameBytes) {
