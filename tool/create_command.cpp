@@ -51,6 +51,12 @@ std::optional<std::string> PasswordOf(const CreateOptions& options) {
   return std::nullopt;
 }
 
+bool HasNonAscii(const std::string& text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
+}
+
 std::string Percent(std::uint64_t part, std::uint64_t whole) {
   return whole == 0 ? "-" : std::to_string(part * 100 / whole) + "%";
 }
@@ -68,6 +74,9 @@ int RunCreate(const CreateOptions& options) {
   contents.comment = CommentOf(options, encoding);
   contents.launch_name = LaunchNameOf(options, encoding, members);
   contents.password = PasswordOf(options);
+  if (contents.password && HasNonAscii(*contents.password))
+    PrintWarning(options, "the password holds characters beyond ASCII; the expander takes the bytes its "
+                          "console delivers, which depend on the code page there");
   contents.level = options.level;
 
   ProgressBar progress(!options.quiet);

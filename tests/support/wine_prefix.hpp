@@ -31,7 +31,7 @@ public:
 
 private:
   WinePrefix() = default;
-  std::string EnvironmentFor(const std::filesystem::path& prefix) const;
+  std::string EnvironmentFor(const std::filesystem::path& folder) const;
 
   std::unique_ptr<TempDir> folder_;
 };

@@ -65,6 +65,50 @@ INSTANTIATE_TEST_SUITE_P(
                     "unknown name encoding 'no-such-page'"}),
     [](const auto& param_info) { return std::string(param_info.param.label); });
 
+// What create packs anyway but tells about: the archive is made, the warning is on
+// standard error, and -q keeps it away.
+struct CreateWarning {
+  const char* label;
+  std::function<void(const fs::path& tree)> prepare;
+  const char* arguments; // after "create out.exe tree --stub native"
+  const char* warning;   // after "vorrin: warning: "
+};
+void PrintTo(const CreateWarning& c, std::ostream* out) { *out << c.label; }
+
+class CreateWarningTest : public ::testing::TestWithParam<CreateWarning> {};
+
+TEST_P(CreateWarningTest, PacksTheRestAndSaysWhy) {
+  const CreateWarning& c = GetParam();
+  TempDir work;
+  fs::create_directory(work.path() / "tree");
+  WriteFileText(work.path() / "tree" / "a.txt", "a");
+  WriteFileText(work.path() / "pw", "s\xc3\xa9same\n");
+  c.prepare(work.path() / "tree");
+  const std::string command = std::string("create out.exe tree --stub native ") + c.arguments;
+  const Outcome told = RunTool(command, work.path());
+  EXPECT_EQ(told.code, 0) << told.err;
+  EXPECT_NE(told.err.find(std::string("vorrin: warning: ") + c.warning), std::string::npos) << told.err;
+  const Outcome listed = RunTool("list out.exe --password-file pw", work.path());
+  EXPECT_EQ(listed.code, 0) << listed.err;
+  EXPECT_NE(listed.out.find("tree\\a.txt"), std::string::npos) << listed.out;
+
+  fs::remove(work.path() / "out.exe");
+  const Outcome quiet = RunTool(command + " -q", work.path());
+  EXPECT_EQ(quiet.code, 0) << quiet.err;
+  EXPECT_EQ(quiet.out + quiet.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CreateWarningTest,
+    ::testing::Values(
+        CreateWarning{"LinkToFolder", [](const fs::path& tree) { fs::create_directory_symlink(".", tree / "loop"); },
+                      "", "tree/loop: left out: a link to a folder"},
+        CreateWarning{"DanglingLink", [](const fs::path& tree) { fs::create_symlink("nowhere", tree / "gone"); },
+                      "", "tree/gone: left out: a link to nothing"},
+        CreateWarning{"PasswordBeyondAscii", [](const fs::path&) {}, "--password-file pw",
+                      "the password holds characters beyond ASCII"}),
+    [](const auto& param_info) { return std::string(param_info.param.label); });
+
 // A stub that is not built names the command that builds it.
 TEST(CreateStub, MissingProgramSaysHowToBuildIt) {
   TempDir work;
