@@ -1,15 +1,12 @@
 #include "tests/tool/archive_builder.hpp"
 
-#include <span>
-
-#include "container/block_writer.hpp"
-#include "container/preamble.hpp"
-#include "encode/lz77_parser.hpp"
+#include "tests/support/archive_body.hpp"
+#include "tests/support/sfx_builder.hpp"
 
 namespace vorrin::test {
 namespace {
 
-std::string StandInProgram(bool length_record) {
+std::vector<std::uint8_t> StandInProgram(bool length_record) {
   std::string program = "MZ stand-in expander";
   program.resize(kHandProgramSize / 2, '\x90');
   if (length_record) {
@@ -17,43 +14,28 @@ std::string StandInProgram(bool length_record) {
     for (int i = 0; i < 4; ++i) program += static_cast<char>(kHandProgramSize >> (8 * i));
   }
   program.resize(kHandProgramSize, '\xCC');
-  return program;
-}
-
-std::span<const std::uint8_t> Bytes(const std::string& text) {
-  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+  return {program.begin(), program.end()};
 }
 
 } // namespace
 
 std::string BuildArchive(const HandArchive& plan) {
-  std::vector<std::uint8_t> plain;
-  std::string previous;
+  ArchiveBody body;
   for (const HandMember& member : plan.members) {
-    const std::vector<std::uint8_t> name = EncodeMemberName(member.name, previous);
-    plain.insert(plain.end(), name.begin(), name.end());
-    previous = member.name;
-    if (IsFolderEntry(member.name)) continue;
-    AppendMemberHeader(plain, {member.times, static_cast<std::int32_t>(member.contents.size())});
-    const std::vector<std::uint8_t> coded = CompressMember(Bytes(member.contents), 6);
-    plain.insert(plain.end(), coded.begin(), coded.end());
+    if (IsFolderEntry(member.name))
+      body.FolderEntry(member.name);
+    else
+      body.Member(member.name, member.times, member.contents);
   }
-  if (plan.cut_plain_at < plain.size()) plain.resize(plan.cut_plain_at);
-
-  MemorySink blocks;
-  BlockWriter writer(blocks, Bytes(plan.password));
-  writer.Put(plain);
-  writer.Finish();
-
-  Preamble preamble;
-  preamble.comment = plan.comment;
-  preamble.launch_name = plan.launch_name;
-  if (!plan.password.empty()) preamble.password = MakePasswordRecord(plan.password, 0x33);
-  const std::string program = StandInProgram(plan.length_record);
-  preamble.stored_total_size =
-      static_cast<std::int32_t>(program.size() + EncodePreamble(preamble).size() + blocks.bytes.size());
-  const std::vector<std::uint8_t> head = EncodePreamble(preamble);
-  return program + std::string(head.begin(), head.end()) + std::string(blocks.bytes.begin(), blocks.bytes.end());
+  SfxPlan sfx;
+  sfx.comment = plan.comment;
+  sfx.launch_name = plan.launch_name;
+  if (!plan.password.empty()) sfx.password = plan.password;
+  sfx.password_flag = 0x33;
+  sfx.body = body.bytes();
+  if (plan.cut_plain_at < sfx.body.size()) sfx.body.resize(plan.cut_plain_at);
+  const SfxFile file = BuildSfx(StandInProgram(plan.length_record), sfx);
+  return {file.bytes.begin(), file.bytes.end()};
 }
 
 } // namespace vorrin::test
