@@ -6,7 +6,9 @@
 namespace vorrin {
 
 RunState& Run() {
-  static RunState state;
+  // Made on first use rather than as a static object: its buffers would otherwise be stored
+  // in the program file as initialised data.
+  static RunState& state = *new RunState;
   return state;
 }
 

@@ -1,4 +1,4 @@
-// The one state of a run: zeroed at start, alive until the process ends.
+// The one state of a run: made at start, alive until the process ends.
 #pragma once
 
 #include <cstdint>
