@@ -28,7 +28,7 @@ std::string Noise(std::size_t size) {
 
 // Folder entries, a prefix that takes a folder entry's full stop, a count larger than the
 // previous name, a record 2A k 00, sizes 0 and negative, and data over several blocks.
-SfxPlan FixtureSpec() {
+SfxPlan FixturePlan() {
   const FileTimes t{130000000000000000, 130000000000000001, 130000000000000002};
   ArchiveBody body;
   body.FolderEntry("x\\.")
@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(ExpanderFixtureTest, ListsAndTestsWhatTheExpanderTakes) {
-  Write(FixtureSpec());
+  Write(FixturePlan());
   const Outcome tested = Tool("test sfx.exe");
   EXPECT_EQ(tested.code, 0) << tested.err;
 
@@ -70,7 +70,7 @@ TEST_F(ExpanderFixtureTest, ListsAndTestsWhatTheExpanderTakes) {
 }
 
 TEST_F(ExpanderFixtureTest, TestsAProtectedFixtureWithItsPassword) {
-  SfxPlan plan = FixtureSpec();
+  SfxPlan plan = FixturePlan();
   plan.password = "abcde";
   Write(plan);
   WriteFileText(dir.path() / "pw", "abcde\n");
@@ -83,12 +83,13 @@ struct FaultCase {
   SfxFaults faults;
   const char* message;
 };
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.label; }
 
 class ExpanderFixtureFaultTest : public ExpanderFixtureTest,
                                  public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(ExpanderFixtureFaultTest, RefusesWhatTheExpanderRefuses) {
-  SfxPlan plan = FixtureSpec();
+  SfxPlan plan = FixturePlan();
   plan.faults = GetParam().faults;
   Write(plan);
   const Outcome tested = Tool("test sfx.exe");

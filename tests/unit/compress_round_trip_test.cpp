@@ -21,10 +21,11 @@ struct RoundTrip {
   int level;
 };
 
-std::string Name(const ::testing::TestParamInfo<RoundTrip>& info) {
-  return std::string(test::DataKindName(info.param.kind)) + "_" + std::to_string(info.param.size) + "_level" +
-         std::to_string(info.param.level);
+std::string Label(const RoundTrip& c) {
+  return std::string(test::DataKindName(c.kind)) + "_" + std::to_string(c.size) + "_level" + std::to_string(c.level);
 }
+std::string Name(const ::testing::TestParamInfo<RoundTrip>& info) { return Label(info.param); }
+void PrintTo(const RoundTrip& c, std::ostream* out) { *out << Label(c); }
 
 class CompressRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 
