@@ -1,6 +1,7 @@
 // What the archive tool needs from the system beyond the standard library: terminals,
-// the locale's character set and conversions between character sets, file times, and
-// password input without echo. Built for the native tool only (platform/tool/).
+// the locale's character set and conversions between character sets, file times,
+// password input without echo, and clean-up when a signal ends the tool. Built for the
+// native tool only (platform/tool/).
 #pragma once
 
 #include <cstdint>
@@ -47,5 +48,13 @@ int ReadFileStamps(const char* path, FileStamps& out);
 // Sets last-access and last-write; a 0 leaves that time as it is. The system keeps the
 // creation time itself, so it is not set here.
 int WriteFileStamps(const char* path, std::uint64_t last_access, std::uint64_t last_write);
+
+// --- Interruption --------------------------------------------------------------------------
+// Keeps `path` (absolute) to be removed when an interrupt, a hang-up or a termination
+// request ends the tool; the signal then ends the tool as it would have. Signals that are
+// ignored when the tool starts stay ignored. Returns a token for ForgetOnInterrupt, or -1
+// when the path is too long or too many are kept already (then it is not removed).
+int RemoveOnInterrupt(const std::string& path);
+void ForgetOnInterrupt(int token);
 
 } // namespace platform

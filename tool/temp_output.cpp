@@ -3,6 +3,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/tool_support.hpp"
 #include "tool/tool_error.hpp"
 
 namespace fs = std::filesystem;
@@ -22,15 +23,23 @@ fs::path UnusedNameBeside(const fs::path& target) {
 } // namespace
 
 TempOutput::TempOutput(const fs::path& target) : target_(target), temp_(UnusedNameBeside(target)) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(temp_, ec);
+  interrupt_token_ = platform::RemoveOnInterrupt(ec ? temp_.string() : absolute.string());
   stream_.open(temp_, std::ios::binary | std::ios::trunc);
-  if (!stream_) throw ToolError(target_.string() + ": cannot create " + temp_.string());
+  if (!stream_) {
+    platform::ForgetOnInterrupt(interrupt_token_);
+    throw ToolError(target_.string() + ": cannot create " + temp_.string());
+  }
 }
 
 TempOutput::~TempOutput() {
-  if (committed_) return;
-  stream_.close();
-  std::error_code ec;
-  fs::remove(temp_, ec);
+  if (!committed_) {
+    stream_.close();
+    std::error_code ec;
+    fs::remove(temp_, ec);
+  }
+  platform::ForgetOnInterrupt(interrupt_token_);
 }
 
 void TempOutput::Close() {
@@ -45,6 +54,7 @@ void TempOutput::Commit() {
   fs::rename(temp_, target_, ec);
   if (ec) throw ToolError(target_.string() + ": cannot put the file in place: " + ec.message());
   committed_ = true;
+  platform::ForgetOnInterrupt(interrupt_token_);
 }
 
 } // namespace vorrin

@@ -1,6 +1,7 @@
 // A file written under a temporary name beside its target and moved into place only when
 // complete. Until then the target is untouched; a temporary that is not committed is
-// removed, so a failure leaves nothing behind.
+// removed, so a failure leaves nothing behind, nor does an interrupt or a termination
+// request.
 #pragma once
 
 #include <filesystem>
@@ -27,6 +28,7 @@ private:
   std::filesystem::path temp_;
   std::ofstream stream_;
   bool committed_ = false;
+  int interrupt_token_ = -1;
 };
 
 } // namespace vorrin
