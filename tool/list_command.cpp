@@ -10,6 +10,7 @@
 #include "tool/command_options.hpp"
 #include "tool/file_time_text.hpp"
 #include "tool/messages.hpp"
+#include "tool/printable.hpp"
 #include "tool/reading.hpp"
 #include "tool/tool_error.hpp"
 
@@ -44,18 +45,22 @@ std::string Utf8(const NameEncoding& encoding, const std::string& text) {
   return encoding.ToUtf8(text, out) ? out : text;
 }
 
-std::string WithoutCarriageReturns(std::string text) {
-  std::erase(text, '\r');
-  return text;
+// A comment keeps its lines; its carriage returns go before the line feeds they precede.
+std::string ShownComment(const NameEncoding& encoding, const std::string& comment) {
+  std::string text = encoding.Display(comment);
+  std::string lines;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lines += text[i];
+  return Printable(lines, LineEnds::Keep);
 }
 
 void PrintText(const ArchiveReader& reader, const NameEncoding& encoding,
                const std::vector<MemberEntry>& members) {
   const Preamble& p = reader.preamble();
-  std::cout << "Archive:  " << reader.path() << " (at byte " << reader.location().offset << " of "
+  std::cout << "Archive:  " << Printable(reader.path()) << " (at byte " << reader.location().offset << " of "
             << reader.file_length() << ")\n";
-  if (!p.comment.empty()) std::cout << "Comment:  " << WithoutCarriageReturns(encoding.Display(p.comment)) << '\n';
-  if (!p.launch_name.empty()) std::cout << "Launch:   " << encoding.Display(p.launch_name) << '\n';
+  if (!p.comment.empty()) std::cout << "Comment:  " << ShownComment(encoding, p.comment) << '\n';
+  if (!p.launch_name.empty()) std::cout << "Launch:   " << Printable(encoding.Display(p.launch_name)) << '\n';
   std::cout << "Password: " << (reader.IsProtected() ? "yes" : "no") << '\n';
   std::cout << "Type         Size  Created (UTC)        Last access (UTC)    Last write (UTC)     Name\n";
   for (const MemberEntry& m : members) {
@@ -68,7 +73,7 @@ void PrintText(const ArchiveReader& reader, const NameEncoding& encoding,
                     FileTimeText(m.header.times.last_access).c_str(),
                     FileTimeText(m.header.times.last_write).c_str());
     }
-    std::cout << row << encoding.Display(ShownName(m)) << '\n';
+    std::cout << row << Printable(encoding.Display(ShownName(m))) << '\n';
   }
   std::cout << std::flush;
 }

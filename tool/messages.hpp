@@ -1,5 +1,5 @@
 // Results go to standard output, messages to standard error; quiet keeps everything but
-// errors away.
+// errors away. Each line is printed in a form that cannot steer a terminal (printable.hpp).
 #pragma once
 
 #include <string>

@@ -5,6 +5,7 @@
 #include "tool/file_time_text.hpp"
 #include "tool/input_tree.hpp"
 #include "tool/length_record.hpp"
+#include "tool/printable.hpp"
 
 namespace vorrin {
 namespace {
@@ -44,3 +45,40 @@ TEST(LengthRecord, FoundAfterItsTagLittleEndian) {
 
 } // namespace
 } // namespace vorrin
+
+namespace vorrin::test {
+namespace {
+
+struct PrintableCase {
+  const char* label;
+  std::string text;
+  LineEnds line_ends;
+  bool utf8;
+  std::string shown;
+};
+void PrintTo(const PrintableCase& c, std::ostream* out) { *out << c.label; }
+
+class PrintableTest : public ::testing::TestWithParam<PrintableCase> {};
+
+TEST_P(PrintableTest, NothingReachesTheTerminalThatCouldSteerIt) {
+  const PrintableCase& c = GetParam();
+  EXPECT_EQ(Printable(c.text, c.line_ends, c.utf8), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PrintableTest,
+    ::testing::Values(
+        PrintableCase{"PlainAndPunctuation", "tree\\a b~.txt", LineEnds::Escape, true, "tree\\a b~.txt"},
+        PrintableCase{"EscapeSequence", "a\x1b]0;owned\x07z", LineEnds::Escape, true, "a\\x1B]0;owned\\x07z"},
+        PrintableCase{"LineEndsInAName", "a\nb\tc\rd", LineEnds::Escape, true, "a\\x0Ab\\x09c\\x0Dd"},
+        PrintableCase{"LineEndsInAComment", "a\nb\tc\rd\x7f", LineEnds::Keep, true, "a\nb\tc\\x0Dd\\x7F"},
+        PrintableCase{"Utf8Kept", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", LineEnds::Escape, true,
+                      "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"},
+        PrintableCase{"C1Control", "a\xc2\x9b" "31mb\xc2\xa0", LineEnds::Escape, true, "a\\xC2\\x9B31mb\xc2\xa0"},
+        PrintableCase{"MalformedUtf8", "\xff\xe9t\xc3\xe2\x82\xed\xa0\x80\xc0\xaf", LineEnds::Escape, true,
+                      "\\xFF\\xE9t\\xC3\\xE2\\x82\\xED\\xA0\\x80\\xC0\\xAF"},
+        PrintableCase{"SingleByteCharset", "caf\xe9\x9b\x1b", LineEnds::Escape, false, "caf\xe9\\x9B\\x1B"}),
+    [](const auto& param_info) { return std::string(param_info.param.label); });
+
+} // namespace
+} // namespace vorrin::test

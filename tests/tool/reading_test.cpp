@@ -92,6 +92,24 @@ TEST_F(ReadingTest, ListTextShowsPreambleAndRows) {
     EXPECT_NE(listed.out.find(expected), std::string::npos) << expected << " in\n" << listed.out;
 }
 
+// Text from an archive cannot steer the terminal it is listed on: control characters come
+// out as visible escapes, while a comment keeps its lines.
+TEST_F(ReadingTest, HostileTextIsShownHarmlessly) {
+  HandArchive a;
+  a.comment = "line one\r\nline two\x1b[2J";
+  a.members = {{"a\x1b]0;owned\x07.txt", "x", {}}};
+  Write(a);
+  const Outcome listed = Tool("list in.exe");
+  const Outcome tested = Tool("test in.exe -v");
+  ASSERT_EQ(listed.code, 0) << listed.err;
+  ASSERT_EQ(tested.code, 0) << tested.err;
+  EXPECT_NE(listed.out.find("Comment:  line one\nline two\\x1B[2J\n"), std::string::npos) << listed.out;
+  EXPECT_NE(listed.out.find("  a\\x1B]0;owned\\x07.txt\n"), std::string::npos) << listed.out;
+  EXPECT_NE(tested.out.find("a\\x1B]0;owned\\x07.txt"), std::string::npos) << tested.out;
+  for (const std::string& text : {listed.out, listed.err, tested.out, tested.err})
+    EXPECT_EQ(text.find_first_of("\x1b\x07\r"), std::string::npos) << text;
+}
+
 TEST_F(ReadingTest, ListWithoutPasswordShowsOnlyThePreamble) {
   Write(Protected());
   const Outcome listed = Tool("list in.exe --json");
