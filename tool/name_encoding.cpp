@@ -18,9 +18,15 @@ bool Convert(std::string_view text, const std::string& from, const std::string& 
 
 } // namespace
 
-NameEncoding::NameEncoding(std::string code_page) : code_page_(std::move(code_page)) {
-  const std::string locale = platform::LocaleCodeset();
-  system_ = IsPlainAscii(locale) ? "UTF-8" : locale;
+const std::string& SystemCharset() {
+  static const std::string charset = [] {
+    const std::string locale = platform::LocaleCodeset();
+    return IsPlainAscii(locale) ? std::string("UTF-8") : locale;
+  }();
+  return charset;
+}
+
+NameEncoding::NameEncoding(std::string code_page) : code_page_(std::move(code_page)), system_(SystemCharset()) {
   std::string ignored;
   if (platform::ConvertCharset("", system_, code_page_, ignored) ==
       platform::ConvertResult::UnknownCharset)

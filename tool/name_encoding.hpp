@@ -10,14 +10,16 @@ namespace vorrin {
 
 inline constexpr const char* kDefaultNameEncoding = "windows-1252";
 
+// The character set names are in here: the locale's, or UTF-8 when the locale claims
+// plain ASCII, since names on such systems are UTF-8 in practice.
+const std::string& SystemCharset();
+
 class NameEncoding {
 public:
   // Raises a ToolError when the C library knows no such code page.
   explicit NameEncoding(std::string code_page);
 
   const std::string& code_page() const { return code_page_; }
-  // The locale's character set; UTF-8 when the locale claims plain ASCII, since names on
-  // such systems are UTF-8 in practice.
   const std::string& system_charset() const { return system_; }
 
   // False when the text has no exact form on the other side.

@@ -1,6 +1,6 @@
 #include "tool/printable.hpp"
 
-#include "platform/tool_support.hpp"
+#include "tool/name_encoding.hpp"
 
 namespace vorrin {
 namespace {
@@ -35,13 +35,6 @@ std::size_t SequenceLength(std::string_view text) {
   for (std::size_t i = 2; i < length; ++i)
     if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
   return length;
-}
-
-bool IsUtf8Terminal() {
-  const std::string codeset = platform::LocaleCodeset();
-  // Names here are taken as UTF-8 when the locale claims plain ASCII; show them the same way.
-  return codeset.empty() || codeset == "UTF-8" || codeset == "utf8" || codeset == "ANSI_X3.4-1968" ||
-         codeset == "ASCII" || codeset == "US-ASCII";
 }
 
 } // namespace
@@ -79,7 +72,7 @@ std::string Printable(std::string_view text, LineEnds line_ends, bool utf8) {
 }
 
 std::string Printable(std::string_view text, LineEnds line_ends) {
-  static const bool utf8 = IsUtf8Terminal();
+  static const bool utf8 = SystemCharset() == "UTF-8";
   return Printable(text, line_ends, utf8);
 }
 

@@ -14,7 +14,7 @@ enum class LineEnds { Escape, Keep }; // Keep: line feeds and tabs stay, as in a
 // `utf8`: the terminal takes UTF-8, so malformed sequences and the C1 controls U+0080 to
 // U+009F are escaped too; otherwise it takes single bytes, and 0x80 to 0x9F are escaped.
 std::string Printable(std::string_view text, LineEnds line_ends, bool utf8);
-// The same for this process's locale (UTF-8 unless it names another character set).
+// The same for the character set names are in here (SystemCharset).
 std::string Printable(std::string_view text, LineEnds line_ends = LineEnds::Escape);
 
 } // namespace vorrin
